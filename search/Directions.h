@@ -1,0 +1,49 @@
+#pragma once
+// The direction table every search reads: codes, bound tests, offsets and letters.
+
+#include "GraphSearch.h"
+
+namespace kestrow {
+
+struct DirectionInfo {
+    int32_t code;
+    int32_t dRow;
+    int32_t dCol;
+    char moveLetter;
+};
+
+/// In code order 37..40: left, up, right, down.
+inline constexpr DirectionInfo kDirections[4] = {
+    {dirLeft, 0, -1, 'l'},
+    {dirUp, -1, 0, 'u'},
+    {dirRight, 0, 1, 'r'},
+    {dirDown, 1, 0, 'd'},
+};
+
+inline constexpr const DirectionInfo& Direction(int32_t code) { return kDirections[code - dirLeft]; }
+
+/// Offset of the flat index for a step in direction `code` on a map `width` wide.
+inline constexpr int32_t DirOffset(int32_t code, int32_t width) {
+    const DirectionInfo& d = Direction(code);
+    return d.dRow * width + d.dCol;
+}
+
+/// The only bound test: a step never leaves the grid or wraps to the next row.
+inline constexpr bool DirAllowed(int32_t code, int32_t row, int32_t col, int32_t width, int32_t height) {
+    switch (code) {
+        case dirLeft: return col > 0;
+        case dirUp: return row > 0;
+        case dirRight: return col < width - 1;
+        case dirDown: return row < height - 1;
+        default: return false;
+    }
+}
+
+/// Letter of a four-direction step given as an offset (-1, +1, -W, +W).
+inline char MoveLetterOfOffset(int32_t offset, int32_t width) {
+    if (offset == -1) return 'l';
+    if (offset == 1) return 'r';
+    return offset < 0 ? 'u' : 'd';
+}
+
+}  // namespace kestrow
