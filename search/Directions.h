@@ -39,11 +39,10 @@ inline constexpr bool DirAllowed(int32_t code, int32_t row, int32_t col, int32_t
     }
 }
 
-/// Letter of a four-direction step given as an offset (-1, +1, -W, +W).
-inline char MoveLetterOfOffset(int32_t offset, int32_t width) {
-    if (offset == -1) return 'l';
-    if (offset == 1) return 'r';
-    return offset < 0 ? 'u' : 'd';
+/// Letter of a one-cell step given by its change of row and column.
+inline constexpr char MoveLetter(int32_t dRow, int32_t dCol) {
+    if (dRow != 0) return dRow < 0 ? 'u' : 'd';
+    return dCol < 0 ? 'l' : 'r';
 }
 
 }  // namespace kestrow
