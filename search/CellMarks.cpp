@@ -17,35 +17,30 @@ bool MakeMoveSearchFrame(const TMapData& map, const TSearchedMap& result, MoveSe
     return true;
 }
 
-CellMarks::CellMarks(const TMapData& map, const MoveSearchFrame& frame)
-    : width_(frame.width), height_(frame.height),
-      marks_(std::make_unique_for_overwrite<TPoint[]>(size_t(frame.width) * frame.height)) {
-    TPoint* mark = marks_.get();
-    for (int32_t r = 0; r < height_; ++r) {
+CellMarks::CellMarks(const TMapData& map, const MoveSearchFrame& frame, std::span<const int32_t> moveOffsets)
+    : frame_(frame) {
+    const size_t cells = size_t(frame.width) * frame.height;
+    for (size_t k = 0; k < moveOffsets.size() && k < 8; ++k) offsets_[k + 1] = moveOffsets[k];
+    distance_ = std::make_unique_for_overwrite<int32_t[]>(cells);
+    move_ = std::make_unique<uint8_t[]>(cells);
+    int32_t* d = distance_.get();
+    for (int32_t r = 0; r < frame.height; ++r) {
         const int32_t* row = map.Map[r].data();
-        for (int32_t c = 0; c < width_; ++c) *mark++ = TPoint{row[c] - 1, 0};
+        for (int32_t c = 0; c < frame.width; ++c) *d++ = row[c] - 1;
     }
     // A box placed off the grid cannot block anything.
-    if (InGrid(map.BoxPos, width_, height_)) marks_[map.BoxPos.X * width_ + map.BoxPos.Y].X = -1;
-    marks_[frame.start].X = 0;
-}
-
-std::vector<int32_t> CellMarks::TraceBack(const MoveSearchFrame& frame) const {
-    std::vector<int32_t> cells;
-    cells.reserve(size_t(marks_[frame.end].X > 0 ? marks_[frame.end].X : 0));
-    // Distances fall by at least one per step back, so the walk reaches the start;
-    // the bound only guards against marks that were not made by a search.
-    const size_t bound = size_t(width_) * height_;
-    for (int32_t e = frame.end; e != frame.start && cells.size() < bound; e -= marks_[e].Y) {
-        cells.push_back(e);
-        if (marks_[e].Y == 0) break;
-    }
-    return cells;
+    if (InGrid(map.BoxPos, frame.width, frame.height)) distance_[map.BoxPos.X * frame.width + map.BoxPos.Y] = -1;
+    distance_[frame.start] = 0;
 }
 
 void CellMarks::CopyInto(TSearchedMap& result) const {
-    for (int32_t r = 0; r < height_; ++r)
-        std::memcpy(result.Cells[r].data(), marks_.get() + size_t(r) * width_, sizeof(TPoint) * width_);
+    const int32_t W = frame_.width;
+    for (int32_t r = 0; r < frame_.height; ++r) {
+        TPoint* out = result.Cells[r].data();
+        const int32_t* d = distance_.get() + size_t(r) * W;
+        const uint8_t* m = move_.get() + size_t(r) * W;
+        for (int32_t c = 0; c < W; ++c) out[c] = TPoint{d[c], offsets_[m[c]]};
+    }
 }
 
 }  // namespace kestrow

@@ -1,13 +1,15 @@
 #pragma once
-// The working marks shared by the three move searches: per cell the distance in moves
-// (-1 blocked, 0 not entered yet, n entered after n moves) and the step, the offset of the
-// flat index by which the man entered the cell. A mark is a TPoint (X distance, Y step), the
-// same pair the result record's Cells holds, so the copy out is a copy of rows.
+// The working marks shared by the three move searches. Per cell: the distance in moves
+// (-1 blocked, 0 not entered yet, n entered after n moves) and the move by which the man
+// entered it. The move is kept as a one-byte index into the search's table of offsets, so the
+// search touches little more memory than a bare distance array; the result record gets the
+// (distance, offset) pairs.
 
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "GraphSearch.h"
 
@@ -26,43 +28,56 @@ bool MakeMoveSearchFrame(const TMapData& map, const TSearchedMap& result, MoveSe
 
 class CellMarks {
 public:
+    /// Move index 0 means "not entered"; move k >= 1 stands for moveOffsets[k - 1].
     /// Distance = map value - 1 per cell, the box's cell blocked; the start cell counts as
     /// the man's free cell whatever lies under it.
-    CellMarks(const TMapData& map, const MoveSearchFrame& frame);
+    CellMarks(const TMapData& map, const MoveSearchFrame& frame, std::span<const int32_t> moveOffsets);
     CellMarks(const CellMarks&) = delete;
     CellMarks& operator=(const CellMarks&) = delete;
 
-    TPoint* data() { return marks_.get(); }
-    TPoint& operator[](int32_t i) { return marks_[i]; }
+    int32_t* Distances() { return distance_.get(); }
+    uint8_t* Moves() { return move_.get(); }
+    int32_t Distance(int32_t cell) const { return distance_[cell]; }
 
-    /// Walks back from the end to the start along the steps: Path gets the cells end first,
-    /// the start left out; PathText the letters from the start on. letter(dRow, dCol) gives the
-    /// text of one move (judged by rows and columns, since on a narrow map offsets coincide).
+    /// Walks back from the end to the start: Path gets the cells end first, the start left
+    /// out; PathText the letters from the start on. letter(dRow, dCol) gives the text of one
+    /// move (judged by rows and columns, since on a narrow map offsets coincide).
     template <class LetterOf>
-    void WalkBack(const MoveSearchFrame& frame, TSearchedMap& result, LetterOf letter) const;
+    void WalkBack(TSearchedMap& result, LetterOf letter) const;
 
-    /// Cells[r][c] := the mark of r x Width + c.
+    /// Cells[r][c] := (distance, offset of the entering move) of r x Width + c.
     void CopyInto(TSearchedMap& result) const;
 
 private:
-    std::vector<int32_t> TraceBack(const MoveSearchFrame& frame) const;
+    int32_t OffsetOf(int32_t cell) const { return offsets_[move_[cell]]; }
 
-    int32_t width_;
-    int32_t height_;
-    std::unique_ptr<TPoint[]> marks_;
+    MoveSearchFrame frame_;
+    int32_t offsets_[9] = {};  // by move index; 0 for "not entered"
+    std::unique_ptr<int32_t[]> distance_;
+    std::unique_ptr<uint8_t[]> move_;
 };
 
 template <class LetterOf>
-void CellMarks::WalkBack(const MoveSearchFrame& frame, TSearchedMap& result, LetterOf letter) const {
-    const std::vector<int32_t> cells = TraceBack(frame);  // end first, start left out
-    result.Path.resize(cells.size());
-    for (size_t i = 0; i < cells.size(); ++i)
-        result.Path[i] = TPoint{cells[i] / width_, cells[i] % width_};
-    result.PathText.clear();
-    for (size_t i = cells.size(); i-- > 0;) {
-        const int32_t to = cells[i], from = to - marks_[to].Y;
-        result.PathText += letter(to / width_ - from / width_, to % width_ - from % width_);
+void CellMarks::WalkBack(TSearchedMap& result, LetterOf letter) const {
+    const int32_t W = frame_.width;
+    // Distances fall by at least one per step back, so the walk reaches the start within
+    // distance(end) steps; the bound only guards against marks no search made.
+    const int32_t bound = distance_[frame_.end] > 0 ? distance_[frame_.end] : 0;
+    result.Path.resize(size_t(bound));
+    std::string reversed;
+    reversed.reserve(size_t(bound));
+    int32_t moves = 0;
+    for (int32_t to = frame_.end; to != frame_.start && moves < bound && move_[to] != 0; ++moves) {
+        const int32_t from = to - OffsetOf(to);
+        const int32_t toRow = to / W, toCol = to - toRow * W;
+        const int32_t fromRow = from / W, fromCol = from - fromRow * W;
+        result.Path[moves] = TPoint{toRow, toCol};
+        const std::string_view text = letter(toRow - fromRow, toCol - fromCol);
+        reversed.append(text.rbegin(), text.rend());
+        to = from;
     }
+    result.Path.resize(size_t(moves));
+    result.PathText.assign(reversed.rbegin(), reversed.rend());
 }
 
 }  // namespace kestrow

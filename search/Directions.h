@@ -1,6 +1,8 @@
 #pragma once
 // The direction table every search reads: codes, bound tests, offsets and letters.
 
+#include <string_view>
+
 #include "GraphSearch.h"
 
 namespace kestrow {
@@ -39,10 +41,15 @@ inline constexpr bool DirAllowed(int32_t code, int32_t row, int32_t col, int32_t
     }
 }
 
+/// The bound test by the table's row and column change; equal to DirAllowed.
+inline constexpr bool InBounds(const DirectionInfo& d, int32_t row, int32_t col, int32_t width, int32_t height) {
+    return row + d.dRow >= 0 && row + d.dRow < height && col + d.dCol >= 0 && col + d.dCol < width;
+}
+
 /// Letter of a one-cell step given by its change of row and column.
-inline constexpr char MoveLetter(int32_t dRow, int32_t dCol) {
-    if (dRow != 0) return dRow < 0 ? 'u' : 'd';
-    return dCol < 0 ? 'l' : 'r';
+inline constexpr std::string_view MoveLetter(int32_t dRow, int32_t dCol) {
+    if (dRow != 0) return dRow < 0 ? "u" : "d";
+    return dCol < 0 ? "l" : "r";
 }
 
 }  // namespace kestrow

@@ -30,34 +30,39 @@ bool MoveSearchAStar4(const TMapData& map, TSearchedMap& result) {
 
     const int32_t W = frame.width, H = frame.height, e = frame.end;
     const int32_t endRow = map.TargetPos.X, endCol = map.TargetPos.Y;
-    CellMarks marks(map, frame);
-    TPoint* mark = marks.data();
-    auto estimate = [&](int32_t cell) { return std::abs(cell / W - endRow) + std::abs(cell % W - endCol); };
+    // Move k + 1 is direction code dirLeft + k.
+    const int32_t offsets[4] = {DirOffset(dirLeft, W), DirOffset(dirUp, W), DirOffset(dirRight, W), DirOffset(dirDown, W)};
+    CellMarks marks(map, frame, offsets);
+    int32_t* dist = marks.Distances();
+    uint8_t* move = marks.Moves();
 
     SortedOpenList<SearchNode> open;
-    open.Insert({frame.start, estimate(frame.start)});
+    open.Insert({frame.start, std::abs(frame.start / W - endRow) + std::abs(frame.start % W - endCol)});
     int32_t nodeCount = 1;
     bool found = false;
     while (!open.empty() && !found) {
         const int32_t c = open.TakeLast().Cell;
-        const int32_t row = c / W, col = c % W;
-        const int32_t next = mark[c].X + 1;
+        const int32_t row = c / W, col = c - row * W;
+        const int32_t next = dist[c] + 1;
+        // Once the end is entered the remaining neighbours are still tried.
         for (int32_t code : kAStarOrder) {
-            if (!DirAllowed(code, row, col, W, H)) continue;
-            const int32_t offset = DirOffset(code, W);
-            const int32_t n = c + offset;
-            if (mark[n].X == 0 || mark[n].X > next) {
-                mark[n] = TPoint{next, offset};
-                open.Insert({n, next + estimate(n)});
+            const DirectionInfo& d = Direction(code);
+            if (!InBounds(d, row, col, W, H)) continue;
+            const int32_t n = c + offsets[code - dirLeft];
+            if (dist[n] == 0 || dist[n] > next) {
+                dist[n] = next;
+                move[n] = uint8_t(code - dirLeft + 1);
+                const int32_t estimate = std::abs(row + d.dRow - endRow) + std::abs(col + d.dCol - endCol);
+                open.Insert({n, next + estimate});
                 ++nodeCount;
-                if (n == e) found = true;
+                found |= n == e;
             }
         }
     }
 
     result.SearchedNodes = nodeCount;
     if (found) {
-        marks.WalkBack(frame, result, MoveLetter);
+        marks.WalkBack(result, MoveLetter);
         marks.CopyInto(result);
     }
     result.Steps = int32_t(result.PathText.size());

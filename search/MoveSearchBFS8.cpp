@@ -1,4 +1,5 @@
 // Fewest moves, eight directions, breadth-first; a diagonal move counts one step.
+// Walls and the box block only their own cell, so a diagonal may pass between two walls.
 
 #include <string_view>
 #include <vector>
@@ -37,8 +38,11 @@ bool MoveSearchBFS8(const TMapData& map, TSearchedMap& result) {
     if (map.SokoPos == map.TargetPos) return true;
 
     const int32_t W = frame.width, H = frame.height, e = frame.end;
-    CellMarks marks(map, frame);
-    TPoint* mark = marks.data();
+    int32_t offsets[8];
+    for (int k = 0; k < 8; ++k) offsets[k] = kMoves8[k].dRow * W + kMoves8[k].dCol;
+    CellMarks marks(map, frame, offsets);
+    int32_t* dist = marks.Distances();
+    uint8_t* move = marks.Moves();
 
     std::vector<int32_t> queue;
     queue.reserve(size_t(W) * H + 1);
@@ -46,23 +50,23 @@ bool MoveSearchBFS8(const TMapData& map, TSearchedMap& result) {
     bool found = false;
     for (size_t head = 0; head < queue.size() && !found; ++head) {
         const int32_t h = queue[head];
-        const int32_t row = h / W, col = h % W;
-        const int32_t next = mark[h].X + 1;
-        for (const Move8& m : kMoves8) {
-            const int32_t r = row + m.dRow, c = col + m.dCol;
+        const int32_t row = h / W, col = h - row * W;
+        const int32_t next = dist[h] + 1;
+        for (int k = 0; k < 8; ++k) {
+            const int32_t r = row + kMoves8[k].dRow, c = col + kMoves8[k].dCol;
             if (r < 0 || r >= H || c < 0 || c >= W) continue;
-            const int32_t offset = m.dRow * W + m.dCol;
-            TPoint& n = mark[h + offset];
-            if (n.X == 0 || n.X > next) {
-                n = TPoint{next, offset};
-                queue.push_back(h + offset);
-                if (h + offset == e) found = true;
+            const int32_t n = h + offsets[k];
+            if (dist[n] == 0 || dist[n] > next) {
+                dist[n] = next;
+                move[n] = uint8_t(k + 1);
+                queue.push_back(n);
+                found |= n == e;
             }
         }
     }
     if (!found) return false;
 
-    marks.WalkBack(frame, result, LettersOfMove);
+    marks.WalkBack(result, LettersOfMove);
     result.Steps = int32_t(result.Path.size());  // moves, not letters: a diagonal is three
     result.SearchedNodes = int32_t(queue.size() - 1);
     marks.CopyInto(result);
