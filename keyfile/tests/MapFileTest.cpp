@@ -1,4 +1,4 @@
-// The ".map" file and the ".xsb" export: the documented examples byte for byte, round trips,
+// The ".map" file and the ".xsb" export: the format's example map byte for byte, round trips,
 // the opening checks and the save failures.
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ TMapData MapFromRows(const std::vector<std::string>& rows) {
     return map;
 }
 
-// The documented 8 x 8 example: a wall over the first four cells of row 1, the man at (0, 0),
+// The format's 8 x 8 example: a wall over the first four cells of row 1, the man at (0, 0),
 // no box, the end point at (2, 0).
 TMapData ExampleMap() {
     TMapData map = MapFromRows({"11111111", "00001111", "11111111", "11111111", "11111111", "11111111",
