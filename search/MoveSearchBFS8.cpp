@@ -41,8 +41,7 @@ bool MoveSearchBFS8(const TMapData& map, TSearchedMap& result) {
     int32_t offsets[8];
     for (int k = 0; k < 8; ++k) offsets[k] = kMoves8[k].dRow * W + kMoves8[k].dCol;
     CellMarks marks(map, frame, offsets);
-    int32_t* dist = marks.Distances();
-    uint8_t* move = marks.Moves();
+    uint32_t* marksOf = marks.data();
 
     std::vector<int32_t> queue;
     queue.reserve(size_t(W) * H + 1);
@@ -51,14 +50,13 @@ bool MoveSearchBFS8(const TMapData& map, TSearchedMap& result) {
     for (size_t head = 0; head < queue.size() && !found; ++head) {
         const int32_t h = queue[head];
         const int32_t row = h / W, col = h - row * W;
-        const int32_t next = dist[h] + 1;
+        const uint32_t next = mark::Distance(marksOf[h]) + 1;
         for (int k = 0; k < 8; ++k) {
             const int32_t r = row + kMoves8[k].dRow, c = col + kMoves8[k].dCol;
             if (r < 0 || r >= H || c < 0 || c >= W) continue;
             const int32_t n = h + offsets[k];
-            if (dist[n] == 0 || dist[n] > next) {
-                dist[n] = next;
-                move[n] = uint8_t(k + 1);
+            if (mark::MayEnter(marksOf[n], next)) {
+                marksOf[n] = mark::Entered(next, uint32_t(k + 1));
                 queue.push_back(n);
                 found |= n == e;
             }
@@ -66,7 +64,7 @@ bool MoveSearchBFS8(const TMapData& map, TSearchedMap& result) {
     }
     if (!found) return false;
 
-    marks.WalkBack(result, LettersOfMove);
+    marks.WalkBack(result, [](int32_t dRow, int32_t dCol) { return LettersOfMove(dRow, dCol); });
     result.Steps = int32_t(result.Path.size());  // moves, not letters: a diagonal is three
     result.SearchedNodes = int32_t(queue.size() - 1);
     marks.CopyInto(result);
