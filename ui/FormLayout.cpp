@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "AboutLinks.h"
 #include "CellGrid.h"
 #include "PanelStatusBar.h"
@@ -21,6 +24,15 @@
 #include "UnitMain.h"
 
 namespace {
+
+// The left column is wider than its classic 173 pixels, and its buttons, fields and lists
+// with it: at 8 points the default sans is wider than the classic one, and the captions
+// "Open Map", "Random Wall", "(4 Dir) Breadth-First Search" and the about text would not
+// fit otherwise. Heights and the order of the controls are as designed.
+constexpr int kLeftColumnWidth = 190;
+constexpr int kPairWidth = 84;                // each of two buttons side by side
+constexpr int kRightX = 8 + kPairWidth + 2;   // left edge of the right-hand one
+constexpr int kLongWidth = kRightX + kPairWidth - 8;
 
 // A control's hint: its tool tip, and the text the hint line shows while the pointer is on it.
 void SetHint(QWidget* control, const QString& hint) {
@@ -66,7 +78,7 @@ QPushButton* NewButton(QWidget* parent, QRect place, const QString& caption, con
 
 QSpinBox* NewSpinEdit(QWidget* parent, int top, int minimum, int maximum, int value, const QString& hint) {
     auto* spin = new QSpinBox(parent);
-    spin->setGeometry(84, top, 69, 22);
+    spin->setGeometry(kRightX, top, kPairWidth, 22);
     spin->setRange(minimum, maximum);
     spin->setSingleStep(1);
     spin->setValue(value);
@@ -88,7 +100,7 @@ QLabel* NewLabel(QWidget* parent, QPoint at, const QString& caption) {
 
 QComboBox* NewComboBox(QWidget* parent, int top, const QStringList& items) {
     auto* combo = new QComboBox(parent);
-    combo->setGeometry(8, top, 153, 22);
+    combo->setGeometry(8, top, kLongWidth, 22);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
@@ -123,7 +135,8 @@ void TForm1::CreateControls() {
     Splitter1->addWidget(Panel2);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({173, 719 - 173 - 3});
+    Splitter1->resize(719, 553);  // so that the sizes below are kept when the window lays out
+    Splitter1->setSizes({kLeftColumnWidth, 719 - kLeftColumnWidth - 3});
 
     CreateLeftColumn();
     CreateAboutPanel();
@@ -156,9 +169,9 @@ void TForm1::CreateLeftColumn() {
     for (QToolButton* tool : {sbClear, sbWall, sbSokoban, sbBox, sbTarget}) PaintTools->addButton(tool);
     sbWall->setChecked(true);
 
-    bbOpen = NewButton(Panel3, {8, 56, 75, 25}, "Open Map", "Open a map file", pictures::OpenMap(style()));
-    bbSave = NewButton(Panel3, {84, 56, 75, 25}, "Save Map", "Save the map as file", pictures::SaveMap(style()));
-    Button5 = NewButton(Panel3, {84, 88, 75, 25}, "Save AS XSB", {});
+    bbOpen = NewButton(Panel3, {8, 56, kPairWidth, 25}, "Open Map", "Open a map file", pictures::OpenMap(style()));
+    bbSave = NewButton(Panel3, {kRightX, 56, kPairWidth, 25}, "Save Map", "Save the map as file", pictures::SaveMap(style()));
+    Button5 = NewButton(Panel3, {kRightX, 88, kPairWidth, 25}, "Save AS XSB", {});
 
     Label1 = NewLabel(Panel3, {16, 124}, "CellWidth:");
     SECellWidth = NewSpinEdit(Panel3, 120, 2, 60, 8, "Adjust the block width");
@@ -167,20 +180,20 @@ void TForm1::CreateLeftColumn() {
     Label3 = NewLabel(Panel3, {16, 180}, "MapHeight:");
     SEMapHeight = NewSpinEdit(Panel3, 176, 8, 1000, 50, "Adjust the map height");
 
-    bbRandom = NewButton(Panel3, {8, 204, 75, 25}, "Random", "Place the start/box/end  point randomly");
-    bbRandomWall = NewButton(Panel3, {84, 204, 75, 25}, "Random Wall", {});
-    bbClear = NewButton(Panel3, {8, 236, 75, 25}, "Clear All", "Clear all the map");
-    bbReset = NewButton(Panel3, {84, 236, 75, 25}, "Reset Map", "Clear searched nodes");
+    bbRandom = NewButton(Panel3, {8, 204, kPairWidth, 25}, "Random", "Place the start/box/end  point randomly");
+    bbRandomWall = NewButton(Panel3, {kRightX, 204, kPairWidth, 25}, "Random Wall", {});
+    bbClear = NewButton(Panel3, {8, 236, kPairWidth, 25}, "Clear All", "Clear all the map");
+    bbReset = NewButton(Panel3, {kRightX, 236, kPairWidth, 25}, "Reset Map", "Clear searched nodes");
 
     ComboBox1 = NewComboBox(Panel3, 268,
                             {"(4 Dir) Breadth-First Search", "(4 Dir) A* H=dx+dy", "(8 Dir) Breadth-First Search"});
-    bbMoveSearch = NewButton(Panel3, {8, 294, 153, 25}, "Search Move Path", "Find the move path",
+    bbMoveSearch = NewButton(Panel3, {8, 294, kLongWidth, 25}, "Search Move Path", "Find the move path",
                              pictures::MoveSearch());
     ComboBox2 = NewComboBox(Panel3, 324, {"Breadth-First Search", "A* H=dx+dy"});
-    bbPushSearch = NewButton(Panel3, {8, 350, 153, 27}, "Search Push Path (BP)",
+    bbPushSearch = NewButton(Panel3, {8, 350, kLongWidth, 27}, "Search Push Path (BP)",
                              "Find the push path(Best push with best move)", pictures::PushSearch(false));
     SetTag(bbPushSearch, 0);
-    BitBtn1 = NewButton(Panel3, {8, 380, 153, 25}, "Search Push Path (BM)",
+    BitBtn1 = NewButton(Panel3, {8, 380, kLongWidth, 25}, "Search Push Path (BM)",
                         "Find the push path(Best move with best push)", pictures::PushSearch(true));
     SetTag(BitBtn1, 1);
 }
@@ -196,7 +209,8 @@ void TForm1::CreateAboutPanel() {
     LabelRights = new QLabel(kRightsNotice, Panel4);
     LabelRights->setTextFormat(Qt::PlainText);
     LabelRights->setWordWrap(true);
-    LabelRights->setGeometry(6, 104, 157, LabelRights->heightForWidth(157));
+    const int rightsWidth = kLeftColumnWidth - 4 - 12;
+    LabelRights->setGeometry(6, 104, rightsWidth, LabelRights->heightForWidth(rightsWidth));
 
     for (QLabel* link : {LabelMail, LabelURL}) {
         link->setCursor(Qt::PointingHandCursor);
@@ -244,6 +258,7 @@ void TForm1::CreateWorkArea() {
     Splitter2->addWidget(Memo1);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
+    Splitter2->resize(719 - kLeftColumnWidth - 3, 553 - 19);
     Splitter2->setSizes({553 - 19 - 54 - 2, 54});
 
     StatusBar1 = new PanelStatusBar(Panel2);
@@ -252,7 +267,12 @@ void TForm1::CreateWorkArea() {
         {"Searched Nodes", 90}, {"", 50}, {"Move steps", 65}, {"", 50},
         {"Push steps", 65},     {"", 50}, {"Search time", 70}, {"", 50},
     };
-    for (int i = 0; i < 8; ++i) StatusBar1->addPanel(panels[i].width, i % 2 == 1, panels[i].text);
+    // A caption panel is widened where its caption needs more than the classic width.
+    const QFontMetrics metrics(StatusBar1->font());
+    for (int i = 0; i < 8; ++i) {
+        const int needed = metrics.horizontalAdvance(QString::fromLatin1(panels[i].text)) + 8;
+        StatusBar1->addPanel(std::max(panels[i].width, needed), i % 2 == 1, panels[i].text);
+    }
 
     area->addWidget(Splitter2, 1);
     area->addWidget(StatusBar1);

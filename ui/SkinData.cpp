@@ -90,9 +90,6 @@ QToolButton[skinned="true"] { border: 1px solid transparent; border-radius: 3px;
 QToolButton[skinned="true"]:hover { border-color: #8496b0; background-color: #eef3fa; }
 QToolButton[skinned="true"]:checked { border-color: #5a7bb0; background-color: #c5d3e6; }
 QComboBox[skinned="true"] { border: 1px solid #8496b0; border-radius: 2px; padding: 0px 2px; background: white; }
-QComboBox[skinned="true"]::drop-down { width: 14px; border-left: 1px solid #a7b3c4; background: #d6dfeb; }
-QComboBox[skinned="true"]::down-arrow { width: 0px; height: 0px; border-left: 4px solid transparent;
-    border-right: 4px solid transparent; border-top: 5px solid #1b2a3d; }
 QPlainTextEdit[skinned="true"] { border: 1px solid #8496b0; background: white; }
 QStatusBar[skinned="true"] { background-color: #d6dfeb; }
 QScrollBar[skinned="true"]:horizontal { height: 14px; background: #e4e9f0; }

@@ -6,12 +6,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 
 #include <chrono>
+#include <utility>
 
 #include "CellGrid.h"
 #include "SettingsLocation.h"
@@ -23,13 +26,23 @@ const char kOptionSection[] = "Option";
 TForm1::TForm1(WindowSeams seams, QWidget* parent) : QWidget(parent), FSeams(std::move(seams)) {
     CreateControls();
     ConnectHandlers();
+    FStartingUp = true;
     RunGuarded([this] { FormCreate(); });
+    FStartingUp = false;
+    if (!FStartupErrors.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            for (const QString& message : std::exchange(FStartupErrors, {})) ReportError(message);
+        });
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::ReportError(const QString& message) noexcept {
     try {
+        if (FStartingUp) {
+            FStartupErrors << message;
+            return;
+        }
         if (FSeams.showError) FSeams.showError(this, message);
     } catch (...) {
         // Nothing is left to tell the user with.
@@ -87,6 +100,9 @@ void TForm1::ReadSettingsIntoControls() {
     // their change handlers when the value they show changes.
     ComboBox1->setCurrentIndex(read("CBIndex1", 0));
     ComboBox2->setCurrentIndex(read("CBIndex2", 0));
+    // Long entries show their beginning, not their end.
+    ComboBox1->lineEdit()->setCursorPosition(0);
+    ComboBox2->lineEdit()->setCursorPosition(0);
     SEMapWidth->setValue(read("MapWidth", 60));
     SEMapHeight->setValue(read("MapHeight", 50));
     SECellWidth->setValue(read("CellWidth", 8));

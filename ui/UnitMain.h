@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the controls, the map workspace and every event handler.
 
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -173,4 +174,7 @@ private:
     // Set when the settings file could not be saved at start-up: further saves are not
     // reported again, so a read-only setup costs the user one message.
     bool FSettingsUnsaved = false;
+    // Messages of the start-up wait until the window is up, so they show over it.
+    bool FStartingUp = false;
+    QStringList FStartupErrors;
 };
