@@ -120,7 +120,9 @@ void TForm1::CreateControls() {
     setPalette(face);
     setWindowIcon(pictures::Program());
     move(193, 141);
-    resize(719, 553);  // the client area of a 727 x 587 framed window
+    // The client area of a 727 x 587 framed window, widened by what the left column gained,
+    // so that the work area keeps its designed width.
+    resize(719 + kLeftColumnWidth - 173, 553);
 
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -135,12 +137,18 @@ void TForm1::CreateControls() {
     Splitter1->addWidget(Panel2);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
-    Splitter1->resize(719, 553);  // so that the sizes below are kept when the window lays out
-    Splitter1->setSizes({kLeftColumnWidth, 719 - kLeftColumnWidth - 3});
 
     CreateLeftColumn();
     CreateAboutPanel();
     CreateWorkArea();
+    // Some kinds of control bring the platform's own font; the whole window uses its own.
+    for (QWidget* control : findChildren<QWidget*>())
+        if (control->font().family() != font.family() || control->font().pointSize() != 8) {
+            QFont own = control->font();
+            own.setFamily(font.family());
+            own.setPointSize(8);
+            control->setFont(own);
+        }
     SkinData1.Apply(this);
 }
 
@@ -154,6 +162,7 @@ void TForm1::CreateLeftColumn() {
     StatusBarHits = new QStatusBar(Panel1);
     StatusBarHits->setSizeGripEnabled(false);
     StatusBarHits->setFixedHeight(19);
+    StatusBarHits->setFont(font());
     column->addWidget(Panel3);
     column->addWidget(Panel4, 1);
     column->addWidget(StatusBarHits);
@@ -258,24 +267,26 @@ void TForm1::CreateWorkArea() {
     Splitter2->addWidget(Memo1);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
-    Splitter2->resize(719 - kLeftColumnWidth - 3, 553 - 19);
-    Splitter2->setSizes({553 - 19 - 54 - 2, 54});
 
     StatusBar1 = new PanelStatusBar(Panel2);
     StatusBar1->setFixedHeight(19);
+    StatusBar1->setFont(font());  // not the platform's own status-bar font
+    StatusBar1->setMinimumWidth(1);  // panels beyond a narrow window are cut off, not kept
     const struct { const char* text; int width; } panels[8] = {
         {"Searched Nodes", 90}, {"", 50}, {"Move steps", 65}, {"", 50},
         {"Push steps", 65},     {"", 50}, {"Search time", 70}, {"", 50},
     };
-    // A caption panel is widened where its caption needs more than the classic width.
-    const QFontMetrics metrics(StatusBar1->font());
-    for (int i = 0; i < 8; ++i) {
-        const int needed = metrics.horizontalAdvance(QString::fromLatin1(panels[i].text)) + 8;
-        StatusBar1->addPanel(std::max(panels[i].width, needed), i % 2 == 1, panels[i].text);
-    }
+    for (int i = 0; i < 8; ++i) StatusBar1->addPanel(panels[i].width, i % 2 == 1, panels[i].text);
 
     area->addWidget(Splitter2, 1);
     area->addWidget(StatusBar1);
+}
+
+void TForm1::PlaceSplitters() {
+    // Splitters share out the room they have, so the designed sizes are set once the window
+    // has its own size.
+    Splitter1->setSizes({kLeftColumnWidth, std::max(1, Splitter1->width() - kLeftColumnWidth)});
+    Splitter2->setSizes({std::max(1, Splitter2->height() - 54), 54});
 }
 
 void TForm1::ConnectHandlers() {

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
     // Panels butt against each other as in a classic status bar.
@@ -10,9 +12,12 @@ PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent) {
 
 int PanelStatusBar::addPanel(int width, bool lowered, const QString& text) {
     auto* label = new QLabel(text, this);
-    label->setFixedWidth(width);
+    label->setFont(font());  // the bar's font, not the platform's own label font
     label->setFrameStyle(lowered ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
     label->setContentsMargins(2, 0, 2, 0);
+    // A caption wider than its panel widens the panel rather than being cut.
+    const int framing = label->contentsMargins().left() + label->contentsMargins().right() + 2 * label->frameWidth();
+    label->setFixedWidth(std::max(width, label->fontMetrics().horizontalAdvance(text) + framing));
     addWidget(label);
     panels_.push_back(label);
     return int(panels_.size()) - 1;

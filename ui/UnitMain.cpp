@@ -139,6 +139,11 @@ bool TForm1::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!std::exchange(FShown, true)) PlaceSplitters();
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove && (watched == LabelMail || watched == LabelURL || watched == Panel4)) {

@@ -151,6 +151,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
@@ -158,6 +159,7 @@ private:
     void CreateAboutPanel();
     void CreateWorkArea();
     void ConnectHandlers();
+    void PlaceSplitters();
 
     void ReportError(const QString& message) noexcept;
     void OpenSettings();
@@ -176,5 +178,6 @@ private:
     bool FSettingsUnsaved = false;
     // Messages of the start-up wait until the window is up, so they show over it.
     bool FStartingUp = false;
+    bool FShown = false;
     QStringList FStartupErrors;
 };
