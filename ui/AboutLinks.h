@@ -8,4 +8,4 @@ inline constexpr char kMakerUrl[] = "https://example.org/";
 /// The author line of the about panel.
 inline constexpr char kAuthorLine[] = "By the Kestrow developers";
 /// The rights notice of the about panel.
-inline constexpr char kRightsNotice[] = "Free to use, copy and share; provided as is, without any warranty.";
+inline constexpr char kRightsNotice[] = "Free to use and to share.";

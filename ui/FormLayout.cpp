@@ -29,8 +29,8 @@ namespace {
 // with it: at 8 points the default sans is wider than the classic one, and the captions
 // "Open Map", "Random Wall", "(4 Dir) Breadth-First Search" and the about text would not
 // fit otherwise. Heights and the order of the controls are as designed.
-constexpr int kLeftColumnWidth = 190;
-constexpr int kPairWidth = 84;                // each of two buttons side by side
+constexpr int kLeftColumnWidth = 196;
+constexpr int kPairWidth = 87;                // each of two buttons side by side
 constexpr int kRightX = 8 + kPairWidth + 2;   // left edge of the right-hand one
 constexpr int kLongWidth = kRightX + kPairWidth - 8;
 
