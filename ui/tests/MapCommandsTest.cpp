@@ -5,6 +5,17 @@
 #include "FormFixture.h"
 
 namespace {
+// Bytes of every value, NUL and line ends included, from a fixed seed.
+QByteArray BinaryGarbage() {
+    QByteArray bytes;
+    uint32_t x = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        x = x * 1103515245u + 12345u;
+        bytes.append(char(x >> 24));
+    }
+    return bytes;
+}
+
 const QByteArray kSmallMap =
     "[MapData]\r\nMapWidth=8\r\nMapHeight=8\r\nSokoPosX=0\r\nBoxPosX=-1\r\nTargetPosX=2\r\n"
     "SokoPosY=0\r\nBoxPosY=-1\r\nTargetPosY=0\r\n"
@@ -131,18 +142,29 @@ TEST_F(MapCommandTest, ABadFileLeavesTheWorkspaceExactlyAsItWas) {
          "'x' is not a valid integer value"},
         {"short.map", "[MapData]\r\nMapWidth=9\r\nMapHeight=9\r\nMap=1111\r\n", "is not a valid integer value"},
         {"nomap.map", "[MapData]\r\nMapWidth=10\r\n", "is not a valid integer value"},
+        {"wide.map", "[MapData]\r\nMapWidth=5000\r\nMapHeight=8\r\nMap=1\r\n", "outside the range 8 to 1000"},
+        {"flat.map", "[MapData]\r\nMapWidth=8\r\nMapHeight=7\r\n", "outside the range 8 to 1000"},
+        {"long.map", "[MapData]\r\nMapWidth=1000\r\nMapHeight=1000\r\nMap=" + QByteArray(999999, '1') + "?\r\n",
+         "'?' is not a valid integer value"},
+        {"garbage.map", BinaryGarbage(), ""},
+        {"empty.map", "", "'' is not a valid integer value"},
+        {"missing.map", QByteArray(), "Cannot open file"},   // not written: the file does not exist
+        {"folder.map", QByteArray(), "Is a directory"},      // made a folder below
     };
+    QDir(folder.path()).mkdir("folder.map");
     form->Searched.PathText = "lurd";
     const TMapData before = form->MapInfo;
     const TCellStates shownBefore = form->CellStates;
     const QByteArray settingsBefore = ReadBytes(SettingsFile());
     for (const auto& bad : cases) {
-        WriteBytes(PathOf(bad.name), bad.text);
+        const QString name = bad.name;
+        if (name != "missing.map" && name != "folder.map") WriteBytes(PathOf(bad.name), bad.text);
         answers = {PathOf(bad.name)};
         errors.clear();
         form->bbOpen->click();
         ASSERT_EQ(errors.size(), 1u) << bad.name;
-        EXPECT_TRUE(errors[0].contains(bad.message)) << errors[0].toStdString();
+        EXPECT_FALSE(errors[0].isEmpty());
+        EXPECT_TRUE(errors[0].contains(bad.message)) << bad.name << ": " << errors[0].toStdString();
         EXPECT_EQ(form->MapInfo.Width, before.Width);
         EXPECT_EQ(form->MapInfo.Height, before.Height);
         EXPECT_EQ(form->MapInfo.SokoPos, before.SokoPos);
@@ -154,6 +176,19 @@ TEST_F(MapCommandTest, ABadFileLeavesTheWorkspaceExactlyAsItWas) {
         EXPECT_EQ(form->Searched.PathText, "lurd");
         EXPECT_EQ(ReadBytes(SettingsFile()), settingsBefore);
     }
+}
+
+TEST_F(MapCommandTest, PointsOutsideTheMapOpenUnset) {
+    WriteBytes(PathOf("points.map"),
+               "[MapData]\r\nMapWidth=8\r\nMapHeight=8\r\nSokoPosX=8\r\nSokoPosY=0\r\nBoxPosX=-3\r\nBoxPosY=2\r\n"
+               "TargetPosX=7\r\nTargetPosY=7\r\nMap=" + QByteArray(64, '1') + "\r\n");
+    answers = {PathOf("points.map")};
+    form->bbOpen->click();
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(form->MapInfo.SokoPos, kUnsetPoint);
+    EXPECT_EQ(form->MapInfo.BoxPos, kUnsetPoint);
+    EXPECT_EQ(form->MapInfo.TargetPos, (TPoint{7, 7}));
+    EXPECT_EQ(State(7, 7), csEnd);
 }
 
 TEST_F(MapCommandTest, AnErrorInAHandlerReachesTheBoxAndTheWindowGoesOn) {
