@@ -3,6 +3,7 @@
 #include <QSpinBox>
 
 #include "FormFixture.h"
+#include "SaveFaultForTests.h"
 
 namespace {
 // Bytes of every value, NUL and line ends included, from a fixed seed.
@@ -176,6 +177,23 @@ TEST_F(MapCommandTest, ABadFileLeavesTheWorkspaceExactlyAsItWas) {
         EXPECT_EQ(form->Searched.PathText, "lurd");
         EXPECT_EQ(ReadBytes(SettingsFile()), settingsBefore);
     }
+}
+
+TEST_F(MapCommandTest, AnInterruptedMapSaveKeepsTheOldFileAndLeavesNothingBehind) {
+    const QString mapFile = PathOf("kept.map");
+    WriteBytes(mapFile, kSmallMap);
+    Paint(form->sbWall, 5, 5);
+    answers = {mapFile};
+    {
+        const kestrow::test_seam::TScopedSaveHook failing(kestrow::test_seam::FailSavesAfter(0, EIO));
+        form->bbSave->click();
+    }
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].startsWith("Cannot create file \"" + mapFile + "\"")) << errors[0].toStdString();
+    EXPECT_EQ(ReadBytes(mapFile), kSmallMap);
+    QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    files.removeAll("kestrow.ini");
+    EXPECT_EQ(files, QStringList{"kept.map"});
 }
 
 TEST_F(MapCommandTest, PointsOutsideTheMapOpenUnset) {

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 
 #include "FormFixture.h"
+#include "SaveFaultForTests.h"
 #include "SettingsLocation.h"
 
 namespace {
@@ -133,4 +134,25 @@ TEST(SettingsLocationTest, WritableFolderIsTakenAndProbesLeaveNothing) {
     EXPECT_EQ(ChooseSettingsPath(dir.path()), dir.path() + "/kestrow.ini");
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     EXPECT_FALSE(CanWriteFile(dir.path()));  // a folder is no file
+}
+
+// Every file in the program folder but the ones named: temporary files left behind show here.
+static QStringList OtherFiles(const QString& folderPath, const QStringList& expected) {
+    QStringList others = QDir(folderPath).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : expected) others.removeAll(name);
+    return others;
+}
+
+TEST_F(SettingsChangeTest, AnInterruptedSettingsSaveKeepsTheOldFileAndStopsTheHandler) {
+    const QByteArray before = ReadBytes(SettingsFile());
+    {
+        const kestrow::test_seam::TScopedSaveHook failing(kestrow::test_seam::FailSavesAfter(0, ENOSPC));
+        form->SECellWidth->setValue(20);
+    }
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].startsWith("Cannot create file \"" + SettingsFile() + "\"")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains("No space left on device"));
+    EXPECT_EQ(ReadBytes(SettingsFile()), before);
+    EXPECT_EQ(form->StringGrid1->defaultColWidth(), 8);  // the change is not applied
+    EXPECT_EQ(OtherFiles(folder.path(), {"kestrow.ini"}), QStringList());
 }
