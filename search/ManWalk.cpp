@@ -1,6 +1,7 @@
 #include "ManWalk.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "Directions.h"
 
@@ -15,6 +16,7 @@ ManWalks::ManWalks(const TMapData& map)
         for (int32_t c = 0; c < width_; ++c) {
             const int32_t v = map.Map[r][c];
             wallMask_[size_t(r) * width_ + c] = v <= 0 ? -1 : v - 1;
+            hasDigits_ |= v > 1;
         }
     // Whatever lies under the man's start (a random wall, a digit), it counts as a free cell.
     if (map.SokoPos.X >= 0 && map.SokoPos.Y >= 0 && map.SokoPos.X < height_ && map.SokoPos.Y < width_)
@@ -27,8 +29,8 @@ std::optional<DetourChoice> ManWalks::ChooseDetour(int32_t A, int32_t B, int32_t
     // A walk that cannot get round the box would search the man's whole region: ask first.
     if (!regions_) regions_.emplace(wallMask_, width_, height_);
     if (!regions_->MayConnect(A, B, x)) return std::nullopt;
-    int32_t length = 0;
-    if (!FindManWalk(A, B, x, length, nullptr)) return std::nullopt;
+    const int32_t length = ShortestWalkLength(A, B, x);
+    if (length < 0) return std::nullopt;
     return DetourChoice{kDetourSearched, length};
 }
 
@@ -119,6 +121,48 @@ bool ManWalks::FindManWalk(int32_t from, int32_t to, int32_t blocked, int32_t& l
         std::reverse(letters->begin(), letters->end());
     }
     return true;
+}
+
+int32_t ManWalks::ShortestWalkLength(int32_t from, int32_t to, int32_t blocked) {
+    const int32_t W = width_, H = height_;
+    if (hasDigits_) {
+        int32_t length = 0;
+        return FindManWalk(from, to, blocked, length, nullptr) ? length : -1;
+    }
+    // Estimate: rows and columns to `to`. Each move changes it by one, so a cell's estimate
+    // plus moves is the level of its parent or two more: two lists hold every waiting cell.
+    const int32_t toRow = to / W, toCol = to % W;
+    const auto estimate = [&](int32_t row, int32_t col) { return std::abs(row - toRow) + std::abs(col - toCol); };
+    StartNewWalk();
+    SetMark(blocked, -1, 0);
+    SetMark(from, 0, 0);
+    int32_t level = estimate(from / W, from % W);
+    walkQueue_.clear();
+    nextLevel_.clear();
+    walkQueue_.push_back(from);
+    for (;;) {
+        if (walkQueue_.empty()) {
+            if (nextLevel_.empty()) return -1;
+            walkQueue_.swap(nextLevel_);
+            level += 2;
+        }
+        const int32_t h = walkQueue_.back();
+        walkQueue_.pop_back();
+        const int32_t row = h / W, col = h % W;
+        const int32_t moves = MarkDistance(h);
+        if (moves + estimate(row, col) != level) continue;  // reached more cheaply since it was queued
+        if (h == to) return moves;
+        for (const DirectionInfo& dir : kDirections) {
+            if (!DirAllowed(dir.code, row, col, W, H)) continue;
+            const int32_t n = h + DirOffset(dir.code, W);
+            const ManMark& mark = manMarks_[n];
+            const bool seen = mark.stamp == walkStamp_;
+            if (seen ? mark.distance <= moves + 1 : wallMask_[n] != 0) continue;  // walls, the box, no gain
+            SetMark(n, moves + 1, uint8_t(dir.code));
+            const int32_t f = moves + 1 + estimate(row + dir.dRow, col + dir.dCol);
+            (f == level ? walkQueue_ : nextLevel_).push_back(n);
+        }
+    }
 }
 
 }  // namespace kestrow

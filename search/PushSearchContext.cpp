@@ -62,7 +62,9 @@ bool PushSearchContext::Better(int64_t pushes, int64_t moves, int64_t otherPushe
 }
 
 void PushSearchContext::ExpandPushState(int32_t pd, int32_t x) {
-    const PushRecord& state = Record(pd, x);
+    PushRecord& state = Record(pd, x);
+    if (state.Expanded) return;
+    state.Expanded = 1;
     const int32_t P = state.Pushes, M = state.Moves, A = state.ManCell;
     const int32_t W = width_, r = x / W, c = x % W;
     // Both neighbours along the push must be open: the box's new cell and the man's place behind it.

@@ -21,6 +21,7 @@ struct PushRecord {
     int32_t ManCell = 0;    ///< the man's cell in the state: the cell the box left
     uint8_t Detour = 0;     ///< how the man got behind the box before the last push
     uint8_t ParentDir = 0;  ///< layer of the state the last push was made from; 0 at the start
+    uint8_t Expanded = 0;   ///< 1 once the state was taken up with these values
 };
 static_assert(sizeof(PushRecord) <= 16, "four layers of a 1000 x 1000 map must stay near 64 MB");
 
@@ -50,7 +51,9 @@ public:
     PushSearchContext& operator=(const PushSearchContext&) = delete;
     virtual ~PushSearchContext() = default;
 
-    /// The four push trials of the state (pd, x), in the order up, down, left, right.
+    /// The four push trials of the state (pd, x), in the order up, down, left, right. A state
+    /// taken up again before its record improved is skipped: records and the best solution only
+    /// get better, so every trial would be rejected the second time.
     void ExpandPushState(int32_t pd, int32_t x);
 
     /// Rows and columns between a cell and the end point.

@@ -20,7 +20,7 @@
 namespace kestrow {
 
 /// Node is a small value type with a public integer member F. BlockSize: a power of two.
-template <class Node, size_t BlockSize = 1024>
+template <class Node, size_t BlockSize = 256>
 class SortedOpenList {
     static_assert(BlockSize >= 4 && (BlockSize & (BlockSize - 1)) == 0, "BlockSize must be a power of two");
 

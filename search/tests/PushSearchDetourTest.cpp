@@ -161,7 +161,7 @@ bool HasOpenCells(const TMapData& map, int n) {
 }
 
 // Many walks on one object, so that marks left by a walk must not leak into the next; each
-// against a plain search, the letters replayed on the map.
+// against a plain search, the letters replayed on the map, the length-only walk alike.
 TEST(FindManWalk, MatchesAPlainSearchWalkAfterWalk) {
     std::mt19937 rng(20240611);
     for (int m = 0; m < 150; ++m) {
@@ -177,6 +177,8 @@ TEST(FindManWalk, MatchesAPlainSearchWalkAfterWalk) {
             std::string letters;
             const bool found = walks.FindManWalk(from.X * W + from.Y, to.X * W + to.Y, box.X * W + box.Y, length, &letters);
             ASSERT_EQ(found, expected >= 0) << "map " << m << " walk " << k;
+            EXPECT_EQ(walks.ShortestWalkLength(from.X * W + from.Y, to.X * W + to.Y, box.X * W + box.Y), expected)
+                << "map " << m << " walk " << k;
             if (!found) continue;
             EXPECT_EQ(length, expected);
             EXPECT_EQ(letters.size(), size_t(expected));
@@ -196,6 +198,7 @@ TEST(FindManWalk, StaysExactOnALargeOpenMap) {
     EXPECT_EQ(length, 1198);
     ASSERT_TRUE(walks.FindManWalk(299 * 600 + 300, 301 * 600 + 300, 300 * 600 + 300, length, nullptr));
     EXPECT_EQ(length, 4);
+    EXPECT_EQ(walks.ShortestWalkLength(0, 600 * 600 - 1, 300 * 600 + 300), 1198);
 }
 
 TEST(ManWalkRegions, AnswersExactlyWhetherTheBoxCutsTheManOff) {
