@@ -107,19 +107,30 @@ void BM_Push(benchmark::State& state) {
     state.SetLabel(std::string(kind == kOpen ? "open" : "walls10") + (first ? " first" : " repeated"));
 }
 
+// The A* in fewest-pushes mode on the large walled map re-admits states so often (about 240
+// million admissions, a minute a search) that it runs once, and only as a repeated search.
+bool IsSlowCase(int side, int kind) { return side == 1000 && kind == kWalls10; }
+
+template <bool SkipSlow>
 void Args(benchmark::internal::Benchmark* b) {
     for (const int kind : {kOpen, kWalls10})
         for (const int side : {250, 500, 1000})
-            for (const int first : {0, 1}) b->Args({side, kind, first});
+            for (const int first : {0, 1})
+                if (!SkipSlow || !IsSlowCase(side, kind)) b->Args({side, kind, first});
     b->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 }
 
 }  // namespace
 
-BENCHMARK(BM_Push<PushSearchBFS, false>)->Name("BFS_BP")->Apply(Args);
-BENCHMARK(BM_Push<PushSearchBFS, true>)->Name("BFS_BM")->Apply(Args);
-BENCHMARK(BM_Push<PushSearchAStar, false>)->Name("AStar_BP")->Apply(Args);
-BENCHMARK(BM_Push<PushSearchAStar, true>)->Name("AStar_BM")->Apply(Args);
+BENCHMARK(BM_Push<PushSearchBFS, false>)->Name("BFS_BP")->Apply(Args<false>);
+BENCHMARK(BM_Push<PushSearchBFS, true>)->Name("BFS_BM")->Apply(Args<false>);
+BENCHMARK(BM_Push<PushSearchAStar, false>)->Name("AStar_BP")->Apply(Args<true>);
+BENCHMARK(BM_Push<PushSearchAStar, false>)
+    ->Name("AStar_BP")
+    ->Args({1000, kWalls10, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_Push<PushSearchAStar, true>)->Name("AStar_BM")->Apply(Args<false>);
 
 int main(int argc, char** argv) {
     // As the program does: freed blocks below glibc's largest threshold stay in the process.

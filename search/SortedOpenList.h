@@ -5,12 +5,14 @@
 // several equal paths a search reports.
 //
 // Stored as a row of blocks, each a small ring of at most BlockSize nodes, with a Fenwick tree
-// over the blocks' counts to find the node at a position. The two end cases and taking the
-// last node cost O(1) (amortised); a node that lands strictly between the smallest and the
-// largest F costs the halving's O(log n) look-ups plus moves inside one block, so a search
-// whose F values spread widely (the push search in fewest-moves mode) stays fast on long lists.
+// over the blocks' counts to find the node at a position. Empty block places wait in front of
+// the first block, so the two end cases and taking the last node cost O(1) (amortised) even
+// on lists of many millions; a node that lands strictly between the smallest and the largest F
+// costs the halving's O(log n) look-ups plus moves inside one block, so a search whose F values
+// spread widely (the push search in fewest-moves mode) stays fast on long lists.
 // Nodes are held by value: no allocation per node.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -46,6 +48,11 @@ public:
             spare_ = std::move(last.slots);  // the next block made reuses it
             blocks_.pop_back();
             tree_.pop_back();  // a Fenwick tree stays valid when cut at its end
+            if (count_ == 0) {
+                blocks_.clear();
+                tree_.clear();
+                first_ = 0;
+            }
         } else {
             TreeAdd(blocks_.size() - 1, -1);
         }
@@ -56,7 +63,7 @@ public:
     void Insert(const Node& node) {
         const auto f = node.F;
         if (count_ == 0) return PushBack(node);
-        if (f >= blocks_.front().At(0).F) return PushFront(node);
+        if (f >= blocks_[first_].At(0).F) return PushFront(node);
         if (f <= blocks_.back().At(blocks_.back().count - 1).F) return PushBack(node);
         // F(0) > f > F(n - 1): halve until an equal node is met or the gap closes.
         size_t lo = 0, hi = count_ - 1;
@@ -127,7 +134,7 @@ private:
 
     /// Block and offset of the node at position i.
     std::pair<size_t, size_t> Locate(size_t i) const {
-        if (i < blocks_.front().count) return {0, i};
+        if (i < blocks_[first_].count) return {first_, i};
         const size_t lastStart = count_ - blocks_.back().count;
         if (i >= lastStart) return {blocks_.size() - 1, i - lastStart};
         size_t block = 0, step = 1;
@@ -152,16 +159,26 @@ private:
         TreeAdd(blocks_.size() - 1, 1);
     }
     void PushFront(const Node& node) {
-        if (blocks_.front().Full()) {
-            blocks_.insert(blocks_.begin(), Block{NewSlots(), 0, 0});
-            TreeRebuild();
+        if (blocks_[first_].Full()) {
+            if (first_ == 0) MakeRoomInFront();
+            --first_;
+            blocks_[first_] = Block{NewSlots(), 0, 0};
         }
-        Block& first = blocks_.front();
+        Block& first = blocks_[first_];
         first.head = (first.head - 1) & kMask;
         ++first.count;
         first.At(0) = node;
         ++count_;
-        TreeAdd(0, 1);
+        TreeAdd(first_, 1);
+    }
+    /// As many empty places in front of the first block as there are blocks.
+    void MakeRoomInFront() {
+        const size_t room = std::max<size_t>(blocks_.size() - first_, 16);
+        std::vector<Block> moved(room + blocks_.size() - first_);
+        std::move(blocks_.begin() + ptrdiff_t(first_), blocks_.end(), moved.begin() + ptrdiff_t(room));
+        blocks_ = std::move(moved);
+        first_ = room;
+        TreeRebuild();
     }
     /// Inserts in front of the node now at `pos` (0 < pos < count_).
     void InsertAt(size_t pos, const Node& node) {
@@ -187,7 +204,8 @@ private:
         TreeRebuild();
     }
 
-    std::vector<Block> blocks_;   // in list order; none is empty
+    std::vector<Block> blocks_;   // in list order from first_ on, none of those empty
+    size_t first_ = 0;            // empty places before it
     std::vector<size_t> tree_;    // Fenwick tree over the blocks' counts
     std::unique_ptr<Node[]> spare_;  // the slots of the last block emptied
     size_t count_ = 0;
