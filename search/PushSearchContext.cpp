@@ -45,11 +45,11 @@ PushSearchContext::PushSearchContext(const TMapData& map, bool movesFirst)
 
 void PushSearchContext::InitPushSearch() {
     // Every layer carries the walls (and the values of digit cells) as its Pushes.
-    std::vector<PushRecord>& left = layers_[0];
+    std::vector<PushRecord>& left = pushLayers_[0];
     left.resize(size_t(width_) * height_);
     for (size_t i = 0; i < left.size(); ++i) left[i].Pushes = walks_.WallDistance(int32_t(i));
     left[boxStart_].ManCell = manStart_;
-    for (int k = 1; k < 4; ++k) layers_[k] = left;
+    for (int k = 1; k < 4; ++k) pushLayers_[k] = left;
 }
 
 int32_t PushSearchContext::ManhattanToEnd(int32_t cell) const {

@@ -26,8 +26,11 @@ struct PushRecord {
 static_assert(sizeof(PushRecord) <= 16, "four layers of a 1000 x 1000 map must stay near 64 MB");
 
 /// A push state packed in one word, for the queues: the box cell and the layer's direction.
+/// Cells stay below 2^30 (RecordsHaveShape), so the two fit.
 inline uint32_t PackPushState(int32_t dir, int32_t cell) { return uint32_t(cell) << 2 | uint32_t(dir - dirLeft); }
+/// The direction code of a packed state.
 inline int32_t PackedDir(uint32_t state) { return dirLeft + int32_t(state & 3u); }
+/// The box cell of a packed state.
 inline int32_t PackedCell(uint32_t state) { return int32_t(state >> 2); }
 
 /// What a push search may do with the records it was handed.
@@ -36,6 +39,7 @@ enum class PushPlacement {
     BoxOnTarget,   ///< the box already stands on the end point
     Searchable,
 };
+/// Judges the records before anything is indexed.
 PushPlacement CheckPushPlacement(const TMapData& map, const TSearchedMap& result);
 
 /// The result of a box that needs no push: no path, SearchedNodes 1, Cells (-1, -1) on walls
@@ -65,7 +69,9 @@ public:
     /// Writes Cells, PathText, Steps and Path from the layers; SearchedNodes is the driver's figure.
     void BuildPushResult(TSearchedMap& result, int32_t searchedNodes);
 
+    /// b: the box's cell in the start state.
     int32_t BoxStartCell() const { return boxStart_; }
+    /// True in BM (fewest moves first), false in BP (fewest pushes first).
     bool MovesFirst() const { return movesFirst_; }
 
 protected:
@@ -80,8 +86,8 @@ private:
     /// (pushes, moves) strictly before (otherPushes, otherMoves) in the mode's order.
     bool Better(int64_t pushes, int64_t moves, int64_t otherPushes, int64_t otherMoves) const;
 
-    PushRecord& Record(int32_t dir, int32_t cell) { return layers_[dir - dirLeft][cell]; }
-    const PushRecord& Record(int32_t dir, int32_t cell) const { return layers_[dir - dirLeft][cell]; }
+    PushRecord& Record(int32_t dir, int32_t cell) { return pushLayers_[dir - dirLeft][cell]; }
+    const PushRecord& Record(int32_t dir, int32_t cell) const { return pushLayers_[dir - dirLeft][cell]; }
     bool IsWall(int32_t cell) const { return walks_.WallDistance(cell) < 0; }
 
     int32_t width_;
@@ -93,7 +99,7 @@ private:
     int32_t endCol_;
     bool movesFirst_;
     ManWalks walks_;                             // WallMask and ManMarks
-    std::vector<PushRecord> layers_[4];          // PushLayers, one per direction code
+    std::vector<PushRecord> pushLayers_[4];      // one per direction code, flat-index order
     int32_t bestPushes_ = INT32_MAX;
     int32_t bestMoves_ = INT32_MAX;
     int32_t bestDir_ = 0;
