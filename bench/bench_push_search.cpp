@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "GraphSearch.h"
+#include "ProcessMemory.h"
 
 // Heap accounting for the peak-memory counter: every allocation of the program passes here.
 namespace {
@@ -133,9 +134,7 @@ BENCHMARK(BM_Push<PushSearchAStar, false>)
 BENCHMARK(BM_Push<PushSearchAStar, true>)->Name("AStar_BM")->Apply(Args<false>);
 
 int main(int argc, char** argv) {
-    // As the program does: freed blocks below glibc's largest threshold stay in the process.
-    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
+    kestrow::KeepFreedMemoryInProcess();  // as the program does
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

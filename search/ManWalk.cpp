@@ -18,9 +18,6 @@ ManWalks::ManWalks(const TMapData& map)
             wallMask_[size_t(r) * width_ + c] = v <= 0 ? -1 : v - 1;
             hasDigits_ |= v > 1;
         }
-    // Whatever lies under the man's start (a random wall, a digit), it counts as a free cell.
-    if (map.SokoPos.X >= 0 && map.SokoPos.Y >= 0 && map.SokoPos.X < height_ && map.SokoPos.Y < width_)
-        wallMask_[size_t(map.SokoPos.X) * width_ + map.SokoPos.Y] = 0;
 }
 
 std::optional<DetourChoice> ManWalks::ChooseDetour(int32_t A, int32_t B, int32_t x, int32_t d) {

@@ -27,8 +27,7 @@ struct DetourChoice {
 /// (`ManMarks`), for one push search. Cells are flat indices of a map at least 1 x 1.
 class ManWalks {
 public:
-    /// Builds WallMask (map value - 1 per cell, values below 0 as -1, the man's start cell
-    /// free) and empty ManMarks.
+    /// Builds WallMask (map value - 1 per cell, values below 0 as -1) and empty ManMarks.
     explicit ManWalks(const TMapData& map);
     ManWalks(const ManWalks&) = delete;
     ManWalks& operator=(const ManWalks&) = delete;

@@ -67,12 +67,14 @@ void PushSearchContext::ExpandPushState(int32_t pd, int32_t x) {
     state.Expanded = 1;
     const int32_t P = state.Pushes, M = state.Moves, A = state.ManCell;
     const int32_t W = width_, r = x / W, c = x % W;
-    // Both neighbours along the push must be open: the box's new cell and the man's place behind it.
-    if (r > 0 && r < height_ - 1 && !IsWall(x - W) && !IsWall(x + W)) {
+    // Both neighbours along the push must be open: the box's new cell and the man's place behind
+    // it. The man's own cell counts as open whatever lies under it: he may start on a wall.
+    const auto open = [&](int32_t cell) { return cell == A || !IsWall(cell); };
+    if (r > 0 && r < height_ - 1 && open(x - W) && open(x + W)) {
         TryPush(pd, dirUp, x - W, x + W, x, A, P, M);
         TryPush(pd, dirDown, x + W, x - W, x, A, P, M);
     }
-    if (c > 0 && c < W - 1 && !IsWall(x - 1) && !IsWall(x + 1)) {
+    if (c > 0 && c < W - 1 && open(x - 1) && open(x + 1)) {
         TryPush(pd, dirLeft, x - 1, x + 1, x, A, P, M);
         TryPush(pd, dirRight, x + 1, x - 1, x, A, P, M);
     }

@@ -39,7 +39,8 @@ std::string Picture(const TMapData& map) {
 }
 
 // Up to 8 x 8 with 0 to 35 % walls; the three points on free cells, the man apart from the
-// box (the end point may share a cell with either). With `digits`, some free cells get 2 to 9.
+// box (the end point may share a cell with either). With `digits`, some free cells get 2 to 9
+// and the man sometimes stands on a wall.
 RandomCase MakeRandomCase(std::mt19937& rng, bool digits) {
     for (;;) {
         TMapData map;
@@ -59,9 +60,11 @@ RandomCase MakeRandomCase(std::mt19937& rng, bool digits) {
         do map.BoxPos = pick();
         while (map.BoxPos == map.SokoPos);
         map.TargetPos = rng() % 10 == 0 ? map.BoxPos : pick();
-        if (digits)
+        if (digits) {
             for (const TPoint p : open)
                 if (!(p == map.BoxPos) && rng() % 6 == 0) map.Map[p.X][p.Y] = 2 + int32_t(rng() % 8);
+            if (rng() % 3 == 0) map.Map[map.SokoPos.X][map.SokoPos.Y] = 0;  // a random wall under the man
+        }
         return {map, Picture(map)};
     }
 }
@@ -123,7 +126,8 @@ TEST(PushSearchOracle, BothSearchesFindTheOptimumOnRandomMaps) {
     EXPECT_GT(solved, 150);  // the maps must exercise solved cases, not only failures
 }
 
-// Digit cells keep their odd rules; whatever the searches return must still be a legal path.
+// Digit cells keep their odd rules and the man may start on a wall; whatever the searches
+// return must still be a legal path: after the start, every step onto an open cell.
 TEST(PushSearchOracle, MapsWithDigitsGiveLegalPaths) {
     std::mt19937 rng(99);
     for (int m = 0; m < 150; ++m) {

@@ -203,7 +203,8 @@ TEST_P(EveryPushSearch, ImpossiblePlacementsGiveFalse) {
     EXPECT_FALSE(Run(room, small));
 }
 
-// The cell under the man's start counts as free, whatever the map holds there.
+// The man may start on a wall or a digit: he pushes from it or steps off it as from a free
+// cell, but never walks back onto a wall, and the box never goes there.
 TEST_P(EveryPushSearch, ManOnAWallOrDigitStartsAsOnAFreeCell) {
     for (const int32_t under : {0, 5}) {
         TMapData map = MapFromPicture({"#######", "#.....#", "#.@$.+#", "#.....#", "#######"});
@@ -213,12 +214,20 @@ TEST_P(EveryPushSearch, ManOnAWallOrDigitStartsAsOnAFreeCell) {
         EXPECT_EQ(result.PathText, "RR") << under;
         EXPECT_EQ(result.Steps, 2);
     }
-    // Away from the box: he walks off the wall he started on to get behind it.
+    // He walks off the wall he started on to get behind the box.
     TMapData map = MapFromPicture({"#######", "#..#..#", "#..$.+#", "#.....#", "#######"});
     map.SokoPos = {1, 3};
     TSearchedMap result = ResultFor(map);
     ASSERT_TRUE(Run(map, result));
     EXPECT_EQ(result.PathText, "ldRR");
+    // The box must pass where he stood: a wall there leaves no way.
+    TMapData room = MapFromPicture({"########", "#......#", "#.$@..+#", "########"});
+    TSearchedMap throughFree = ResultFor(room);
+    ASSERT_TRUE(Run(room, throughFree));
+    EXPECT_EQ(throughFree.PathText, "ulldRRRR");
+    room.Map[2][3] = 0;
+    TSearchedMap none = ResultFor(room);
+    EXPECT_FALSE(Run(room, none));
 }
 
 // A push into a corner of two walls is never admitted unless the corner is the end point.
