@@ -47,14 +47,12 @@ public:
         if (last.count == 0) {
             spare_ = std::move(last.slots);  // the next block made reuses it
             blocks_.pop_back();
-            tree_.pop_back();  // a Fenwick tree stays valid when cut at its end
+            if (!tree_.empty()) tree_.pop_back();  // the new last block leaves; cut at its end the tree stays valid
             if (count_ == 0) {
                 blocks_.clear();
                 tree_.clear();
                 first_ = 0;
             }
-        } else {
-            TreeAdd(blocks_.size() - 1, -1);
         }
         return node;
     }
@@ -110,8 +108,11 @@ private:
         return std::make_unique<Node[]>(BlockSize);
     }
 
-    // Fenwick tree over the counts of blocks_: tree_[k] sums the blocks (k - lowbit(k + 1), k].
-    void TreeAdd(size_t block, ptrdiff_t delta) {
+    // Fenwick tree over the counts of the blocks between the first and the last, whose nodes come
+    // and go most: tree_[k] sums the blocks (k - lowbit(k + 1), k], the places up to the first
+    // block holding 0 and the last block left out. Changes to the two end blocks cost nothing.
+    void TreeAdd(size_t block, ptrdiff_t delta) {  // no-op for the last block
+        if (block == first_) return;
         for (size_t k = block + 1; k <= tree_.size(); k += k & (~k + 1)) tree_[k - 1] += delta;
     }
     size_t TreePrefix(size_t blocks) const {  // nodes in the first `blocks` blocks
@@ -119,14 +120,16 @@ private:
         for (size_t k = blocks; k > 0; k -= k & (~k + 1)) sum += tree_[k - 1];
         return sum;
     }
-    void TreeAppend() {  // after blocks_.push_back
-        const size_t k = blocks_.size();
-        tree_.push_back(blocks_.back().count + TreePrefix(k - 1) - TreePrefix(k - (k & (~k + 1))));
+    void TreeTakeInBeforeLast() {  // after blocks_.push_back: the block before the new last joins
+        const size_t k = blocks_.size() - 1;
+        if (k == 0) return;
+        const size_t own = k - 1 == first_ ? 0 : blocks_[k - 1].count;
+        tree_.push_back(own + TreePrefix(k - 1) - TreePrefix(k - (k & (~k + 1))));
     }
     void TreeRebuild() {
-        tree_.assign(blocks_.size(), 0);
+        tree_.assign(blocks_.empty() ? 0 : blocks_.size() - 1, 0);
         for (size_t k = 1; k <= tree_.size(); ++k) {
-            tree_[k - 1] += blocks_[k - 1].count;
+            if (k - 1 != first_) tree_[k - 1] += blocks_[k - 1].count;
             const size_t up = k + (k & (~k + 1));
             if (up <= tree_.size()) tree_[up - 1] += tree_[k - 1];
         }
@@ -137,6 +140,7 @@ private:
         if (i < blocks_[first_].count) return {first_, i};
         const size_t lastStart = count_ - blocks_.back().count;
         if (i >= lastStart) return {blocks_.size() - 1, i - lastStart};
+        i -= blocks_[first_].count;
         size_t block = 0, step = 1;
         while (step * 2 <= tree_.size()) step *= 2;
         for (; step > 0; step /= 2) {
@@ -151,18 +155,18 @@ private:
     void PushBack(const Node& node) {
         if (blocks_.empty() || blocks_.back().Full()) {
             blocks_.push_back(Block{NewSlots(), 0, 0});
-            TreeAppend();
+            TreeTakeInBeforeLast();
         }
         Block& last = blocks_.back();
         last.At(last.count++) = node;
         ++count_;
-        TreeAdd(blocks_.size() - 1, 1);
     }
     void PushFront(const Node& node) {
         if (blocks_[first_].Full()) {
             if (first_ == 0) MakeRoomInFront();
             --first_;
             blocks_[first_] = Block{NewSlots(), 0, 0};
+            TreeAdd(first_ + 1, ptrdiff_t(blocks_[first_ + 1].count));  // no longer the first
         }
         Block& first = blocks_[first_];
         first.head = (first.head - 1) & kMask;
@@ -206,7 +210,7 @@ private:
 
     std::vector<Block> blocks_;   // in list order from first_ on, none of those empty
     size_t first_ = 0;            // empty places before it
-    std::vector<size_t> tree_;    // Fenwick tree over the blocks' counts
+    std::vector<size_t> tree_;    // Fenwick tree over the counts of all blocks but the last
     std::unique_ptr<Node[]> spare_;  // the slots of the last block emptied
     size_t count_ = 0;
 };

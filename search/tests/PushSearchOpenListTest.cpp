@@ -32,7 +32,7 @@ void PlainInsert(std::vector<Node>& v, Node n) {
 }
 
 template <size_t BlockSize>
-void CheckAgainstPlainArray(uint32_t seed) {
+void CheckAgainstPlainArray(uint32_t seed, int32_t drift) {
     std::mt19937 rng(seed);
     const int32_t spread = 1 + int32_t(seed % 40);
     const uint32_t takeOneIn = 2 + seed % 4;  // lists that grow at different speeds
@@ -44,8 +44,9 @@ void CheckAgainstPlainArray(uint32_t seed) {
             ASSERT_EQ(list.TakeLast().Id, plain.back().Id) << "seed " << seed << " step " << step;
             plain.pop_back();
         } else {
-            // A drifting base, as the smallest F of a search rises.
-            const Node n{id++, step / 200 + int32_t(rng() % spread)};
+            // A drifting base: rising, as the smallest F of a search does, the list grows at its
+            // front; falling, at its back.
+            const Node n{id++, drift * step / 200 + int32_t(rng() % spread)};
             list.Insert(n);
             PlainInsert(plain, n);
         }
@@ -61,8 +62,28 @@ void CheckAgainstPlainArray(uint32_t seed) {
 
 TEST(OpenListBlocks, GiveThePlainArrayOrder) {
     for (uint32_t seed = 1; seed <= 30; ++seed) {
-        CheckAgainstPlainArray<4>(seed);
-        CheckAgainstPlainArray<16>(seed);
+        for (const int32_t drift : {1, -1}) {
+            CheckAgainstPlainArray<4>(seed, drift);
+            CheckAgainstPlainArray<16>(seed, drift);
+        }
+    }
+}
+
+// A list built wholly at its back (falling F), then filled in the middle: no front insertion
+// or split has yet set the block counts right again.
+TEST(OpenListBlocks, GrowingAtTheBackThenInTheMiddle) {
+    kestrow::SortedOpenList<Node, 4> list;
+    std::vector<Node> plain;
+    int32_t id = 0;
+    for (int32_t f = 100; f >= 60; --f) {
+        list.Insert({id, f});
+        PlainInsert(plain, {id++, f});
+    }
+    for (size_t i = 0; i < plain.size(); ++i) ASSERT_EQ(list[i].Id, plain[i].Id) << "at " << i;
+    for (const int32_t f : {80, 95, 61, 70, 70, 99, 62}) {
+        list.Insert({id, f});
+        PlainInsert(plain, {id++, f});
+        for (size_t i = 0; i < plain.size(); ++i) ASSERT_EQ(list[i].Id, plain[i].Id) << "after " << f << " at " << i;
     }
 }
 
