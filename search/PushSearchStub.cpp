@@ -1,4 +1,0 @@
-#include "GraphSearch.h"
-
-bool PushSearchBFS(const TMapData&, TSearchedMap&, bool) { return false; }
-bool PushSearchAStar(const TMapData&, TSearchedMap&, bool) { return false; }

@@ -1,0 +1,44 @@
+#pragma once
+// Small maps for the push-search tests, built from text pictures:
+// '#' wall, '.' free, '@' the man, '$' the box, '+' the end point, '*' the box on the end point,
+// '2'..'9' map values.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "GraphSearch.h"
+
+// Readable positions in test failures.
+inline void PrintTo(const TPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
+
+namespace pushtest {
+
+inline TMapData MapFromPicture(const std::vector<std::string>& rows) {
+    TMapData map;
+    map.Height = int32_t(rows.size());
+    map.Width = int32_t(rows[0].size());
+    map.Map.assign(map.Height, std::vector<int32_t>(map.Width, 1));
+    for (int32_t r = 0; r < map.Height; ++r) {
+        for (int32_t c = 0; c < map.Width; ++c) {
+            const char ch = rows[r][c];
+            if (ch == '#') map.Map[r][c] = 0;
+            if (ch >= '2' && ch <= '9') map.Map[r][c] = ch - '0';
+            if (ch == '@') map.SokoPos = {r, c};
+            if (ch == '$' || ch == '*') map.BoxPos = {r, c};
+            if (ch == '+' || ch == '*') map.TargetPos = {r, c};
+        }
+    }
+    return map;
+}
+
+/// A result record sized for the map, as the window sizes it, every pair set to `fill`.
+inline TSearchedMap ResultFor(const TMapData& map, TPoint fill = {0, 0}) {
+    TSearchedMap result;
+    result.Cells.assign(map.Height, std::vector<TPoint>(map.Width, fill));
+    return result;
+}
+
+using PushSearch = bool (*)(const TMapData&, TSearchedMap&, bool);
+
+}  // namespace pushtest
