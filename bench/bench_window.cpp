@@ -4,13 +4,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
+
+#include "PanelStatusBar.h"
 
 #include "CellGrid.h"
 #include "UnitMain.h"
@@ -98,8 +103,49 @@ void BM_Resize1000To999Columns(benchmark::State& state) {
     });
 }
 
+// A search command's own work besides the search: the reset, the marking of the result, the
+// panels, the memo and the repaint. The search's time is the one the command shows.
+template <class Click>
+void CommandOverhead(benchmark::State& state, TPoint box, Click click) {
+    OnBigMap(state, [&](benchmark::State& s, TForm1& form) {
+        if (s.error_occurred()) return;
+        s.PauseTiming();
+        if (form.MapInfo.SokoPos.X < 0) {
+            form.SeedRandom(5);
+            form.bbRandomWallClick();
+            for (TPoint p : {TPoint{1, 1}, TPoint{998, 998}, box})
+                if (p.X >= 0) form.MapInfo.Map[p.X][p.Y] = 1;
+            form.MapInfo.SokoPos = {1, 1};
+            form.MapInfo.TargetPos = {998, 998};
+            form.MapInfo.BoxPos = box;
+        }
+        s.ResumeTiming();
+        const auto t0 = std::chrono::steady_clock::now();
+        click(form);
+        Repaint(form);
+        const double totalMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        QString shown = form.StatusBar1->panelText(7);
+        shown.chop(3);  // " ms"
+        const double searchMs = QLocale::system().toDouble(shown);
+        if (form.Searched.PathText.empty()) s.SkipWithError("no path");
+        s.SetIterationTime((totalMs - searchMs) / 1000);
+        s.counters["search_ms"] = searchMs;
+    });
+}
+
+void BM_MoveSearchCommandBesidesTheSearch(benchmark::State& state) {
+    CommandOverhead(state, {-1, -1}, [](TForm1& form) { form.bbMoveSearchClick(); });
+}
+
+void BM_PushSearchCommandBesidesTheSearch(benchmark::State& state) {
+    // The box next to the man's corner, so the push search stays short.
+    CommandOverhead(state, {996, 998}, [](TForm1& form) { form.bbPushSearchClick(form.bbPushSearch); });
+}
+
 }  // namespace
 
+BENCHMARK(BM_MoveSearchCommandBesidesTheSearch)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+BENCHMARK(BM_PushSearchCommandBesidesTheSearch)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_RandomWall)->Unit(benchmark::kMillisecond)->MinTime(0.5);

@@ -170,6 +170,10 @@ private:
     void ApplyMap(const TMapData& loaded);
     void SetLinkLook(QLabel* link, bool hovered);
     void RepaintGrid();
+    // The display of a search result, shared by both search commands.
+    void ShowSearchTime(double ms);
+    void ShowSearchResult();
+    void ShowPathText();
 
     WindowSeams FSeams;
     std::mt19937 FRandom;
