@@ -27,7 +27,7 @@ TFigures FiguresOf(const TRunReport& report) {
 
 std::string FixedMs(double ms) {
     char text[40];
-    std::snprintf(text, sizeof text, "%.3f", ms);
+    std::snprintf(text, sizeof text, "%.4f", ms);
     return text;
 }
 

@@ -17,7 +17,7 @@ struct TRunReport {
     const TSearchRun& Run;
 };
 
-/// "file=... found=yes nodes=N moves=N pushes=N time_ms=N.NNN path=TEXT" and a line end; "-" for
+/// "file=... found=yes nodes=N moves=N pushes=N time_ms=N.NNNN path=TEXT" and a line end; "-" for
 /// what is unknown (everything but the time when nothing was found, the pushes of a move search).
 std::string PlainLine(const TRunReport& report);
 
