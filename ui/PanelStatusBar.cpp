@@ -1,0 +1,28 @@
+#include "PanelStatusBar.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent) {
+    setSizeGripEnabled(false);
+    // Panels butt against each other as in a classic status bar.
+    setStyleSheet("QStatusBar::item { border: none; }");
+}
+
+int PanelStatusBar::addPanel(int width, bool lowered, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setFont(font());  // the bar's font, not the platform's own label font
+    label->setFrameStyle(lowered ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+    label->setContentsMargins(2, 0, 2, 0);
+    // A caption wider than its panel widens the panel rather than being cut.
+    const int framing = label->contentsMargins().left() + label->contentsMargins().right() + 2 * label->frameWidth();
+    label->setFixedWidth(std::max(width, label->fontMetrics().horizontalAdvance(text) + framing));
+    addWidget(label);
+    panels_.push_back(label);
+    return int(panels_.size()) - 1;
+}
+
+QString PanelStatusBar::panelText(int index) const { return panel(index)->text(); }
+
+void PanelStatusBar::setPanelText(int index, const QString& text) { panel(index)->setText(text); }
