@@ -9,19 +9,19 @@ namespace kestrow::cli {
 
 namespace {
 
-// The figures of a run that found a path; pushes only for a push search.
+// The figures of a run: none when nothing was found, no pushes for a move search.
 struct TFigures {
-    int32_t Nodes = 0;
-    int32_t Moves = 0;
-    std::optional<int32_t> Pushes;
+    std::optional<int32_t> Nodes, Moves, Pushes, Steps;
 };
 
 TFigures FiguresOf(const TRunReport& report) {
-    const TSearchedMap& result = report.Run.Result;
     TFigures figures;
+    if (!report.Run.Found) return figures;
+    const TSearchedMap& result = report.Run.Result;
     figures.Nodes = result.SearchedNodes;
     figures.Moves = MoveSteps(report.Search.Kind, result);
     if (report.Search.Kind == TSearchKind::Push) figures.Pushes = result.Steps;
+    figures.Steps = result.Steps;
     return figures;
 }
 
@@ -64,15 +64,15 @@ std::string SearchLabel(const TSearchEntry& search, bool movesFirst) {
 }
 
 std::string PlainLine(const TRunReport& report) {
-    std::optional<TFigures> figures;
-    if (report.Run.Found) figures = FiguresOf(report);
+    const bool found = report.Run.Found;
+    const TFigures figures = FiguresOf(report);
     std::string line = "file=" + report.File;
-    line += std::string(" found=") + (figures ? "yes" : "no");
-    line += " nodes=" + OrDash(figures ? std::optional(figures->Nodes) : std::nullopt);
-    line += " moves=" + OrDash(figures ? std::optional(figures->Moves) : std::nullopt);
-    line += " pushes=" + OrDash(figures ? figures->Pushes : std::nullopt);
+    line += std::string(" found=") + (found ? "yes" : "no");
+    line += " nodes=" + OrDash(figures.Nodes);
+    line += " moves=" + OrDash(figures.Moves);
+    line += " pushes=" + OrDash(figures.Pushes);
     line += " time_ms=" + FixedMs(report.Run.MedianMs);
-    line += " path=" + (figures ? report.Run.Result.PathText : std::string("-"));
+    line += " path=" + (found ? report.Run.Result.PathText : std::string("-"));
     return line + "\n";
 }
 
@@ -92,25 +92,24 @@ std::string PlainCells(const TSearchedMap& result) {
 std::string JsonLine(const TRunReport& report, bool withCells) {
     const TSearchRun& run = report.Run;
     const TSearchedMap& result = run.Result;
-    std::optional<TFigures> figures;
-    if (run.Found) figures = FiguresOf(report);
+    const TFigures figures = FiguresOf(report);
 
     std::string json = "{\"file\":" + JsonString(report.File);
     json += ",\"search\":" + JsonString(report.Search.Name);
     json += ",\"mode\":";
     json += report.Search.Kind == TSearchKind::Push ? JsonString(ModeName(report.MovesFirst)) : "null";
     json += std::string(",\"found\":") + (run.Found ? "true" : "false");
-    json += ",\"SearchedNodes\":" + JsonOptional(figures ? std::optional(figures->Nodes) : std::nullopt);
-    json += ",\"moves\":" + JsonOptional(figures ? std::optional(figures->Moves) : std::nullopt);
-    json += ",\"pushes\":" + JsonOptional(figures ? figures->Pushes : std::nullopt);
-    json += ",\"Steps\":" + JsonOptional(figures ? std::optional(result.Steps) : std::nullopt);
+    json += ",\"SearchedNodes\":" + JsonOptional(figures.Nodes);
+    json += ",\"moves\":" + JsonOptional(figures.Moves);
+    json += ",\"pushes\":" + JsonOptional(figures.Pushes);
+    json += ",\"Steps\":" + JsonOptional(figures.Steps);
     json += ",\"time_ms\":" + JsonNumber(run.MedianMs);
     json += ",\"runs_ms\":[";
     for (size_t i = 0; i < run.TimesMs.size(); ++i) json += (i ? "," : "") + JsonNumber(run.TimesMs[i]);
     json += "]";
-    json += ",\"PathText\":" + (figures ? JsonString(result.PathText) : std::string("null"));
+    json += ",\"PathText\":" + (run.Found ? JsonString(result.PathText) : std::string("null"));
     json += ",\"Path\":";
-    if (figures) {
+    if (run.Found) {
         json += "[";
         for (size_t i = 0; i < result.Path.size(); ++i) json += (i ? "," : "") + JsonPair(result.Path[i]);
         json += "]";
@@ -119,7 +118,7 @@ std::string JsonLine(const TRunReport& report, bool withCells) {
     }
     if (withCells) {
         json += ",\"Cells\":";
-        if (figures) {
+        if (run.Found) {
             json += "[";
             for (int32_t r = 0; r < result.Height; ++r) {
                 json += r ? ",[" : "[";
@@ -140,12 +139,10 @@ std::string BenchHeader(size_t mapWidth) {
 }
 
 std::string BenchRow(const TRunReport& report, size_t mapWidth) {
-    std::optional<TFigures> figures;
-    if (report.Run.Found) figures = FiguresOf(report);
-    return TableLine(report.File, SearchLabel(report.Search, report.MovesFirst), figures ? "yes" : "no",
-                     OrDash(figures ? std::optional(figures->Nodes) : std::nullopt),
-                     OrDash(figures ? std::optional(figures->Moves) : std::nullopt),
-                     OrDash(figures ? figures->Pushes : std::nullopt), FixedMs(report.Run.MedianMs), mapWidth);
+    const TFigures figures = FiguresOf(report);
+    return TableLine(report.File, SearchLabel(report.Search, report.MovesFirst), report.Run.Found ? "yes" : "no",
+                     OrDash(figures.Nodes), OrDash(figures.Moves), OrDash(figures.Pushes),
+                     FixedMs(report.Run.MedianMs), mapWidth);
 }
 
 }  // namespace kestrow::cli
