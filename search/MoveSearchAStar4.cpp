@@ -33,7 +33,8 @@ bool MoveSearchAStar4(const TMapData& map, TSearchedMap& result) {
     // Move k + 1 is direction code dirLeft + k.
     const int32_t offsets[4] = {DirOffset(dirLeft, W), DirOffset(dirUp, W), DirOffset(dirRight, W), DirOffset(dirDown, W)};
     CellMarks marks(map, frame, offsets);
-    uint32_t* marksOf = marks.data();
+    int32_t* dist = marks.Distances();
+    uint8_t* move = marks.Moves();
 
     SortedOpenList<SearchNode> open;
     open.Insert({frame.start, std::abs(frame.start / W - endRow) + std::abs(frame.start % W - endCol)});
@@ -42,16 +43,17 @@ bool MoveSearchAStar4(const TMapData& map, TSearchedMap& result) {
     while (!open.empty() && !found) {
         const int32_t c = open.TakeLast().Cell;
         const int32_t row = c / W, col = c - row * W;
-        const uint32_t next = mark::Distance(marksOf[c]) + 1;
+        const int32_t next = dist[c] + 1;
         // Once the end is entered the remaining neighbours are still tried.
         for (int32_t code : kAStarOrder) {
             const DirectionInfo& d = Direction(code);
             if (!InBounds(d, row, col, W, H)) continue;
             const int32_t n = c + offsets[code - dirLeft];
-            if (mark::MayEnter(marksOf[n], next)) {
-                marksOf[n] = mark::Entered(next, uint32_t(code - dirLeft + 1));
+            if (dist[n] == 0 || dist[n] > next) {
+                dist[n] = next;
+                move[n] = uint8_t(code - dirLeft + 1);
                 const int32_t estimate = std::abs(row + d.dRow - endRow) + std::abs(col + d.dCol - endCol);
-                open.Insert({n, int32_t(next) + estimate});
+                open.Insert({n, next + estimate});
                 ++nodeCount;
                 found |= n == e;
             }

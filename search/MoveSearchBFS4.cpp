@@ -18,7 +18,8 @@ bool MoveSearchBFS4(const TMapData& map, TSearchedMap& result) {
     // Move k + 1 is direction code dirLeft + k: left, up, right, down.
     const int32_t offsets[4] = {DirOffset(dirLeft, W), DirOffset(dirUp, W), DirOffset(dirRight, W), DirOffset(dirDown, W)};
     CellMarks marks(map, frame, offsets);
-    uint32_t* marksOf = marks.data();
+    int32_t* dist = marks.Distances();
+    uint8_t* move = marks.Moves();
 
     // A growing FIFO: every cell but the start is entered at most once, so it never reallocates.
     std::vector<int32_t> queue;
@@ -28,13 +29,14 @@ bool MoveSearchBFS4(const TMapData& map, TSearchedMap& result) {
     for (size_t head = 0; head < queue.size() && !found; ++head) {
         const int32_t h = queue[head];
         const int32_t row = h / W, col = h - row * W;
-        const uint32_t next = mark::Distance(marksOf[h]) + 1;
+        const int32_t next = dist[h] + 1;
         // In code order; once the end is entered the remaining neighbours are still tried.
         for (int k = 0; k < 4; ++k) {
             if (!InBounds(kDirections[k], row, col, W, H)) continue;
             const int32_t n = h + offsets[k];
-            if (mark::MayEnter(marksOf[n], next)) {
-                marksOf[n] = mark::Entered(next, uint32_t(k + 1));
+            if (dist[n] == 0 || dist[n] > next) {
+                dist[n] = next;
+                move[n] = uint8_t(k + 1);
                 queue.push_back(n);
                 found |= n == e;
             }

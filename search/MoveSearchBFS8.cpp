@@ -41,7 +41,8 @@ bool MoveSearchBFS8(const TMapData& map, TSearchedMap& result) {
     int32_t offsets[8];
     for (int k = 0; k < 8; ++k) offsets[k] = kMoves8[k].dRow * W + kMoves8[k].dCol;
     CellMarks marks(map, frame, offsets);
-    uint32_t* marksOf = marks.data();
+    int32_t* dist = marks.Distances();
+    uint8_t* move = marks.Moves();
 
     std::vector<int32_t> queue;
     queue.reserve(size_t(W) * H + 1);
@@ -50,13 +51,14 @@ bool MoveSearchBFS8(const TMapData& map, TSearchedMap& result) {
     for (size_t head = 0; head < queue.size() && !found; ++head) {
         const int32_t h = queue[head];
         const int32_t row = h / W, col = h - row * W;
-        const uint32_t next = mark::Distance(marksOf[h]) + 1;
+        const int32_t next = dist[h] + 1;
         for (int k = 0; k < 8; ++k) {
             const int32_t r = row + kMoves8[k].dRow, c = col + kMoves8[k].dCol;
             if (r < 0 || r >= H || c < 0 || c >= W) continue;
             const int32_t n = h + offsets[k];
-            if (mark::MayEnter(marksOf[n], next)) {
-                marksOf[n] = mark::Entered(next, uint32_t(k + 1));
+            if (dist[n] == 0 || dist[n] > next) {
+                dist[n] = next;
+                move[n] = uint8_t(k + 1);
                 queue.push_back(n);
                 found |= n == e;
             }
