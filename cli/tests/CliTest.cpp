@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "BadMapFiles.h"
 #include "CliRunner.h"
 
 namespace {
@@ -279,6 +280,19 @@ TEST_F(CliTest, BadFilesAreNamedWithTheKeyFileMessages) {
     const TCliResult mixed = Run({"solve", bad, good});
     EXPECT_EQ(mixed.Status, 2);
     EXPECT_EQ(mixed.Out.rfind("file=" + good + " found=yes", 0), 0u) << mixed.Out;
+}
+
+TEST_F(CliTest, EveryBadMapFileExitsTwoWithItsMessage) {
+    for (const badmaps::TBadMapFile& bad : badmaps::BadMapFiles()) {
+        const std::string path = PathOf(bad.Name);
+        if (bad.Kind == badmaps::TBadMapFile::kFile) WriteFile(bad.Name, bad.Text);
+        if (bad.Kind == badmaps::TBadMapFile::kFolder) std::filesystem::create_directory(path);
+        const TCliResult result = Run({"solve", path});
+        EXPECT_EQ(result.Status, 2) << bad.Name;
+        EXPECT_EQ(result.Out, "") << bad.Name;
+        EXPECT_EQ(result.Err.rfind("kestrow-cli: " + path + ": ", 0), 0u) << result.Err;
+        EXPECT_NE(result.Err.find(bad.Message), std::string::npos) << bad.Name << ": " << result.Err;
+    }
 }
 
 struct TStatusCase {

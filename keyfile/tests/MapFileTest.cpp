@@ -8,6 +8,7 @@
 #include <functional>
 #include <random>
 
+#include "BadMapFiles.h"
 #include "MapFile.h"
 #include "SaveFaultForTests.h"
 #include "TempFolder.h"
@@ -277,6 +278,21 @@ TEST_F(MapFileTest, OpeningAFolderOrAMissingFileFails) {
     EXPECT_EQ(ErrorOf([&] { LoadMapFile(folderName, 8, 8); }),
               "Cannot open file \"" + folderName + "\". Is a directory");
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(MapFileTest, EveryBadMapFileFailsWithItsMessage) {
+    for (const badmaps::TBadMapFile& bad : badmaps::BadMapFiles()) {
+        const std::string path = PathOf(bad.Name);
+        if (bad.Kind == badmaps::TBadMapFile::kFile) WriteBytes(path, bad.Text);
+        if (bad.Kind == badmaps::TBadMapFile::kFolder) std::filesystem::create_directory(path);
+        try {
+            (void)LoadMapFile(path, 8, 8);
+            ADD_FAILURE() << bad.Name << " opened";
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(bad.Message), std::string::npos) << bad.Name << ": " << e.what();
+            EXPECT_FALSE(std::string(e.what()).empty());
+        }
+    }
 }
 
 TEST_F(MapFileTest, AFailedSaveLeavesTheOldFileWholeAndNothingBehind) {

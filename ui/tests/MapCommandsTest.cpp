@@ -2,21 +2,11 @@
 
 #include <QSpinBox>
 
+#include "BadMapFiles.h"
 #include "FormFixture.h"
 #include "SaveFaultForTests.h"
 
 namespace {
-// Bytes of every value, NUL and line ends included, from a fixed seed.
-QByteArray BinaryGarbage() {
-    QByteArray bytes;
-    uint32_t x = 12345;
-    for (int i = 0; i < 4096; ++i) {
-        x = x * 1103515245u + 12345u;
-        bytes.append(char(x >> 24));
-    }
-    return bytes;
-}
-
 const QByteArray kSmallMap =
     "[MapData]\r\nMapWidth=8\r\nMapHeight=8\r\nSokoPosX=0\r\nBoxPosX=-1\r\nTargetPosX=2\r\n"
     "SokoPosY=0\r\nBoxPosY=-1\r\nTargetPosY=0\r\n"
@@ -134,38 +124,19 @@ TEST_F(MapCommandTest, OpenRebuildsTheWorkspaceAndRecordsTheSize) {
 }
 
 TEST_F(MapCommandTest, ABadFileLeavesTheWorkspaceExactlyAsItWas) {
-    const struct {
-        const char* name;
-        QByteArray text;
-        const char* message;
-    } cases[] = {
-        {"letter.map", "[MapData]\r\nMapWidth=8\r\nMapHeight=8\r\nMap=11x1" + QByteArray(60, '1') + "\r\n",
-         "'x' is not a valid integer value"},
-        {"short.map", "[MapData]\r\nMapWidth=9\r\nMapHeight=9\r\nMap=1111\r\n", "is not a valid integer value"},
-        {"nomap.map", "[MapData]\r\nMapWidth=10\r\n", "is not a valid integer value"},
-        {"wide.map", "[MapData]\r\nMapWidth=5000\r\nMapHeight=8\r\nMap=1\r\n", "outside the range 8 to 1000"},
-        {"flat.map", "[MapData]\r\nMapWidth=8\r\nMapHeight=7\r\n", "outside the range 8 to 1000"},
-        {"long.map", "[MapData]\r\nMapWidth=1000\r\nMapHeight=1000\r\nMap=" + QByteArray(999999, '1') + "?\r\n",
-         "'?' is not a valid integer value"},
-        {"garbage.map", BinaryGarbage(), ""},
-        {"empty.map", "", "'' is not a valid integer value"},
-        {"missing.map", QByteArray(), "Cannot open file"},   // not written: the file does not exist
-        {"folder.map", QByteArray(), "Is a directory"},      // made a folder below
-    };
-    QDir(folder.path()).mkdir("folder.map");
     form->Searched.PathText = "lurd";
     const TMapData before = form->MapInfo;
     const TCellStates shownBefore = form->CellStates;
     const QByteArray settingsBefore = ReadBytes(SettingsFile());
-    for (const auto& bad : cases) {
-        const QString name = bad.name;
-        if (name != "missing.map" && name != "folder.map") WriteBytes(PathOf(bad.name), bad.text);
-        answers = {PathOf(bad.name)};
+    for (const badmaps::TBadMapFile& bad : badmaps::BadMapFiles()) {
+        if (bad.Kind == badmaps::TBadMapFile::kFile) WriteBytes(PathOf(bad.Name), QByteArray::fromStdString(bad.Text));
+        if (bad.Kind == badmaps::TBadMapFile::kFolder) QDir(folder.path()).mkdir(bad.Name);
+        answers = {PathOf(bad.Name)};
         errors.clear();
         form->bbOpen->click();
-        ASSERT_EQ(errors.size(), 1u) << bad.name;
+        ASSERT_EQ(errors.size(), 1u) << bad.Name;
         EXPECT_FALSE(errors[0].isEmpty());
-        EXPECT_TRUE(errors[0].contains(bad.message)) << bad.name << ": " << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].contains(bad.Message)) << bad.Name << ": " << errors[0].toStdString();
         EXPECT_EQ(form->MapInfo.Width, before.Width);
         EXPECT_EQ(form->MapInfo.Height, before.Height);
         EXPECT_EQ(form->MapInfo.SokoPos, before.SokoPos);
