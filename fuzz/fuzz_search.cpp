@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GraphSearch.h"
+#include "PathReplay.h"
 
 namespace {
 
@@ -26,64 +27,6 @@ TPoint PointFrom(Bytes& in, int32_t width, int32_t height) {
     if (kind % 16 == 0) return {-1, -1};
     if (kind % 16 == 1) return {int32_t(in.Next() % (height + 3)) - 1, int32_t(in.Next() % (width + 3)) - 1};
     return {int32_t(in.Next() % height), int32_t(in.Next() % width)};
-}
-
-bool Inside(const TMapData& m, TPoint p) { return p.X >= 0 && p.Y >= 0 && p.X < m.Height && p.Y < m.Width; }
-bool Open(const TMapData& m, TPoint p) { return Inside(m, p) && m.Map[p.X][p.Y] != 0; }
-
-void Check(bool ok) {
-    if (!ok) std::abort();
-}
-
-// Moves of the man, l u r d and the diagonals (0) to (3); the box is an obstacle.
-void ReplayMoves(const TMapData& m, const TSearchedMap& r) {
-    TPoint at = m.SokoPos;
-    const std::string& t = r.PathText;
-    for (size_t i = 0; i < t.size(); ++i) {
-        int dr = 0, dc = 0;
-        switch (t[i]) {
-            case 'l': dc = -1; break;
-            case 'r': dc = 1; break;
-            case 'u': dr = -1; break;
-            case 'd': dr = 1; break;
-            case '(':
-                Check(i + 2 < t.size() && t[i + 2] == ')');
-                dr = (t[i + 1] == '0' || t[i + 1] == '1') ? -1 : 1;
-                dc = (t[i + 1] == '0' || t[i + 1] == '2') ? -1 : 1;
-                i += 2;
-                break;
-            default: Check(false);
-        }
-        at = {at.X + dr, at.Y + dc};
-        Check(Open(m, at) && !(at == m.BoxPos));
-    }
-    Check(at == m.TargetPos);
-}
-
-// Moves and pushes; the box moves only when pushed, onto a cell that is not a wall.
-void ReplayPushes(const TMapData& m, const TSearchedMap& r) {
-    TPoint man = m.SokoPos, box = m.BoxPos;
-    int32_t pushes = 0;
-    for (char ch : r.PathText) {
-        int dr = 0, dc = 0;
-        switch (ch | 0x20) {
-            case 'l': dc = -1; break;
-            case 'r': dc = 1; break;
-            case 'u': dr = -1; break;
-            case 'd': dr = 1; break;
-            default: Check(false);
-        }
-        man = {man.X + dr, man.Y + dc};
-        Check(Open(m, man));
-        const bool push = ch >= 'A' && ch <= 'Z';
-        Check(push == (man == box));
-        if (push) {
-            box = {box.X + dr, box.Y + dc};
-            Check(Open(m, box));
-            ++pushes;
-        }
-    }
-    Check(box == m.TargetPos && pushes == r.Steps);
 }
 
 }  // namespace
@@ -107,14 +50,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (MoveSearch search : {MoveSearchBFS4, MoveSearchAStar4, MoveSearchBFS8}) {
         TSearchedMap result;
         result.Cells.assign(map.Height, std::vector<TPoint>(map.Width));
-        if (search(map, result)) ReplayMoves(map, result);
+        if (search(map, result)) {
+            const searchtest::TReplay replay = searchtest::ReplayMovePath(map, result.PathText);
+            if (!replay.problem.empty() || size_t(replay.moves) != result.Path.size()) std::abort();
+        }
     }
     using PushSearch = bool (*)(const TMapData&, TSearchedMap&, bool);
     for (PushSearch search : {PushSearchBFS, PushSearchAStar})
         for (bool movesFirst : {false, true}) {
             TSearchedMap result;
             result.Cells.assign(map.Height, std::vector<TPoint>(map.Width));
-            if (search(map, result, movesFirst)) ReplayPushes(map, result);
+            if (!search(map, result, movesFirst)) continue;
+            const searchtest::TReplay replay = searchtest::ReplayPushPath(map, result.PathText);
+            if (!replay.problem.empty() || replay.pushes != result.Steps) std::abort();
         }
     return 0;
 }

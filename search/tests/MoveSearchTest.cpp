@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "GraphSearch.h"
-#include "MoveTestMaps.h"
+#include "PathReplay.h"
+#include "TestMaps.h"
 
-using movetest::MapFromPicture;
-using movetest::OpenMap;
-using movetest::ResultFor;
+using searchtest::MapFromPicture;
+using searchtest::OpenMap;
+using searchtest::ResultFor;
 
 namespace {
 
@@ -276,37 +277,13 @@ int32_t ReferenceDistance(const TMapData& map, bool diagonal) {
     return dist[map.TargetPos.X * W + map.TargetPos.Y];
 }
 
-// Replays the path text from the start; checks every move stays on the grid on a free cell
-// and that the cells visited are Path read backwards. Returns the number of moves.
+// Replays the path text and checks that the cells it visits are Path read backwards.
+// Returns the number of moves.
 int32_t Replay(const TMapData& map, const TSearchedMap& result) {
-    TPoint at = map.SokoPos;
-    std::vector<TPoint> visited;
-    const std::string& t = result.PathText;
-    for (size_t i = 0; i < t.size(); ++i) {
-        int dr = 0, dc = 0;
-        switch (t[i]) {
-            case 'l': dc = -1; break;
-            case 'r': dc = 1; break;
-            case 'u': dr = -1; break;
-            case 'd': dr = 1; break;
-            case '(': {
-                const char k = t[i + 1];
-                dr = (k == '0' || k == '1') ? -1 : 1;
-                dc = (k == '0' || k == '2') ? -1 : 1;
-                i += 2;
-                break;
-            }
-            default: ADD_FAILURE() << "letter " << t[i]; return -1;
-        }
-        at = {at.X + dr, at.Y + dc};
-        EXPECT_TRUE(at.X >= 0 && at.Y >= 0 && at.X < map.Height && at.Y < map.Width);
-        EXPECT_EQ(map.Map[at.X][at.Y], 1) << "onto a wall";
-        EXPECT_FALSE(at == map.BoxPos) << "through the box";
-        visited.push_back(at);
-    }
-    EXPECT_TRUE(at == map.TargetPos);
-    EXPECT_EQ(std::vector<TPoint>(visited.rbegin(), visited.rend()), result.Path);
-    return int32_t(visited.size());
+    const searchtest::TReplay replay = searchtest::ReplayMovePath(map, result.PathText);
+    EXPECT_EQ(replay.problem, "");
+    EXPECT_EQ(std::vector<TPoint>(replay.cells.rbegin(), replay.cells.rend()), result.Path);
+    return replay.moves;
 }
 
 TMapData RandomMap(std::mt19937& rng) {

@@ -1,6 +1,5 @@
 #include "PushBruteForce.h"
 
-#include <cctype>
 #include <queue>
 #include <tuple>
 
@@ -14,17 +13,6 @@ struct Grid {
         return r >= 0 && c >= 0 && r < map.Height && c < map.Width && map.Map[r][c] != 0;
     }
 };
-
-// Row and column change of each letter, whatever its case.
-bool StepOf(char letter, int32_t& dr, int32_t& dc) {
-    switch (std::tolower(static_cast<unsigned char>(letter))) {
-        case 'l': dr = 0, dc = -1; return true;
-        case 'r': dr = 0, dc = 1; return true;
-        case 'u': dr = -1, dc = 0; return true;
-        case 'd': dr = 1, dc = 0; return true;
-        default: return false;
-    }
-}
 
 }  // namespace
 
@@ -75,37 +63,6 @@ PushOptimum BruteForcePushOptimum(const TMapData& map, bool movesFirst) {
         }
     }
     return {};
-}
-
-Replay ReplayPushPath(const TMapData& map, const std::string& pathText) {
-    const Grid grid{map};
-    Replay out;
-    TPoint man = map.SokoPos, box = map.BoxPos;
-    for (size_t i = 0; i < pathText.size(); ++i) {
-        int32_t dr = 0, dc = 0;
-        const char letter = pathText[i];
-        if (!StepOf(letter, dr, dc)) {
-            out.problem = "letter " + std::to_string(i) + " is not a step";
-            return out;
-        }
-        const TPoint next{man.X + dr, man.Y + dc};
-        const bool push = std::isupper(static_cast<unsigned char>(letter));
-        if (push) {
-            const TPoint boxNext{box.X + dr, box.Y + dc};
-            if (!(next == box) || !grid.Open(boxNext.X, boxNext.Y)) {
-                out.problem = "push " + std::to_string(i) + " is not possible";
-                return out;
-            }
-            box = boxNext;
-            out.boxCells.push_back(box);
-        } else if (!grid.Open(next.X, next.Y) || next == box) {
-            out.problem = "move " + std::to_string(i) + " is blocked";
-            return out;
-        }
-        man = next;
-    }
-    if (!(box == map.TargetPos)) out.problem = "the box does not end on the end point";
-    return out;
 }
 
 }  // namespace pushtest

@@ -1,6 +1,6 @@
 #pragma once
 // An independent check of the push searches: a plain Dijkstra over (box cell, man cell)
-// states, one man step per edge, and a replay of a path text on the map.
+// states, one man step per edge.
 
 #include <cstdint>
 #include <string>
@@ -18,14 +18,5 @@ struct PushOptimum {
     int32_t moves = 0;
 };
 PushOptimum BruteForcePushOptimum(const TMapData& map, bool movesFirst);
-
-/// Plays a path text from the map's start: every move onto an open cell that is not the box,
-/// every push onto the box and the box onto an open cell, the box on the end point at the end.
-/// Empty `problem` when all of that holds; `boxCells` gets the box's cell after each push.
-struct Replay {
-    std::string problem;
-    std::vector<TPoint> boxCells;
-};
-Replay ReplayPushPath(const TMapData& map, const std::string& pathText);
 
 }  // namespace pushtest

@@ -12,7 +12,7 @@
 #include "GraphSearch.h"
 #include "ManWalk.h"
 #include "ManWalkRegions.h"
-#include "PushSearchTestMaps.h"
+#include "TestMaps.h"
 
 using kestrow::DetourChoice;
 using kestrow::ManWalkRegions;

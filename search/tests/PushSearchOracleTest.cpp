@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "GraphSearch.h"
+#include "PathReplay.h"
 #include "PushBruteForce.h"
-#include "PushSearchTestMaps.h"
+#include "TestMaps.h"
 
-using pushtest::PushSearch;
-using pushtest::ResultFor;
+using searchtest::PushSearch;
+using searchtest::ResultFor;
 
 namespace {
 
@@ -89,11 +90,11 @@ int32_t UpperCaseLetters(const std::string& text) {
 
 // The figures a successful search gives must describe its own path.
 void ExpectConsistentResult(const TMapData& map, const TSearchedMap& result, const std::string& where) {
-    const pushtest::Replay replay = pushtest::ReplayPushPath(map, result.PathText);
+    const searchtest::TReplay replay = searchtest::ReplayPushPath(map, result.PathText);
     ASSERT_EQ(replay.problem, "") << where << " path " << result.PathText;
     EXPECT_EQ(UpperCaseLetters(result.PathText), result.Steps) << where;
     // Path lists the box's cells after each push, last push first.
-    const std::vector<TPoint> lastFirst(replay.boxCells.rbegin(), replay.boxCells.rend());
+    const std::vector<TPoint> lastFirst(replay.cells.rbegin(), replay.cells.rend());
     EXPECT_EQ(result.Path, lastFirst) << where;
     const TPoint end = result.Cells[map.TargetPos.X][map.TargetPos.Y];
     if (result.Steps > 0) {

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "GraphSearch.h"
-#include "PushBruteForce.h"
-#include "PushSearchTestMaps.h"
+#include "PathReplay.h"
+#include "TestMaps.h"
 
-using pushtest::MapFromPicture;
-using pushtest::PushSearch;
-using pushtest::ResultFor;
+using searchtest::MapFromPicture;
+using searchtest::PushSearch;
+using searchtest::ResultFor;
 
 namespace {
 
@@ -247,7 +247,7 @@ TEST_P(EveryPushSearch, DigitCellsNeverBreakThePath) {
     const TMapData map = MapFromPicture({"########", "#..3...#", "#.@$.2.#", "#..9..+#", "########"});
     TSearchedMap result = ResultFor(map);
     ASSERT_TRUE(Run(map, result));
-    EXPECT_EQ(pushtest::ReplayPushPath(map, result.PathText).problem, "");
+    EXPECT_EQ(searchtest::ReplayPushPath(map, result.PathText).problem, "");
     if (!std::get<1>(GetParam())) return;
     for (const TPoint digit : {TPoint{1, 3}, TPoint{2, 5}, TPoint{3, 3}})
         EXPECT_EQ(result.Cells[digit.X][digit.Y], (TPoint{0, 0})) << digit.X << "," << digit.Y;

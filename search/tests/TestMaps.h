@@ -1,7 +1,6 @@
 #pragma once
-// Small maps for the push-search tests, built from text pictures:
-// '#' wall, '.' free, '@' the man, '$' the box, '+' the end point, '*' the box on the end point,
-// '2'..'9' map values.
+// Small maps for the search tests, built from text pictures: '#' wall, '.' free, '@' the man,
+// '$' the box, '+' the end point, '*' the box on the end point, '2'..'9' map values.
 
 #include <ostream>
 #include <string>
@@ -12,13 +11,18 @@
 // Readable positions in test failures.
 inline void PrintTo(const TPoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
 
-namespace pushtest {
+namespace searchtest {
+
+inline TMapData OpenMap(int32_t width, int32_t height) {
+    TMapData map;
+    map.Width = width;
+    map.Height = height;
+    map.Map.assign(height, std::vector<int32_t>(width, 1));
+    return map;
+}
 
 inline TMapData MapFromPicture(const std::vector<std::string>& rows) {
-    TMapData map;
-    map.Height = int32_t(rows.size());
-    map.Width = int32_t(rows[0].size());
-    map.Map.assign(map.Height, std::vector<int32_t>(map.Width, 1));
+    TMapData map = OpenMap(int32_t(rows[0].size()), int32_t(rows.size()));
     for (int32_t r = 0; r < map.Height; ++r) {
         for (int32_t c = 0; c < map.Width; ++c) {
             const char ch = rows[r][c];
@@ -39,6 +43,7 @@ inline TSearchedMap ResultFor(const TMapData& map, TPoint fill = {0, 0}) {
     return result;
 }
 
+using MoveSearch = bool (*)(const TMapData&, TSearchedMap&);
 using PushSearch = bool (*)(const TMapData&, TSearchedMap&, bool);
 
-}  // namespace pushtest
+}  // namespace searchtest
