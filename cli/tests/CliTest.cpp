@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "BadMapFiles.h"
+#include "FormatExample.h"
 #include "CliRunner.h"
 
 namespace {
@@ -230,17 +231,7 @@ TEST_F(CliTest, XsbExportOfTheFormatExampleByteForByte) {
     const TCliResult result = Run({"xsb", map, out});
     EXPECT_EQ(result.Status, 0);
     EXPECT_EQ(result.Out + result.Err, "");
-    EXPECT_EQ(clitest::ReadBytes(out),
-              "##########\r\n"
-              "#@       #\r\n"
-              "#####    #\r\n"
-              "#.       #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "##########\r\n");
+    EXPECT_EQ(clitest::ReadBytes(out), formatexample::kXsb);
 }
 
 TEST_F(CliTest, MissingSizeKeysReadAsTheWindowsSixtyByFifty) {

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "BadMapFiles.h"
+#include "FormatExample.h"
 #include "MapFile.h"
 #include "SaveFaultForTests.h"
 #include "TempFolder.h"
@@ -65,34 +66,14 @@ class MapFileTest : public TempFolderTest {};
 TEST_F(MapFileTest, TheExampleMapIsSavedAsItsTenLines) {
     const std::string path = PathOf("example.map");
     SaveMapFile(path, ExampleMap());
-    EXPECT_EQ(ReadBytes(path),
-              "[MapData]\r\n"
-              "MapWidth=8\r\n"
-              "MapHeight=8\r\n"
-              "SokoPosX=0\r\n"
-              "BoxPosX=-1\r\n"
-              "TargetPosX=2\r\n"
-              "SokoPosY=0\r\n"
-              "BoxPosY=-1\r\n"
-              "TargetPosY=0\r\n"
-              "Map=1111111100001111111111111111111111111111111111111111111111111111\r\n");
+    EXPECT_EQ(ReadBytes(path), formatexample::kMapFile);
     ExpectSameMap(LoadMapFile(path, 20, 20), ExampleMap());
 }
 
 TEST_F(MapFileTest, TheExampleMapIsExportedAsItsTenXsbLines) {
     const std::string path = PathOf("example.xsb");
     SaveXsbFile(path, ExampleMap());
-    EXPECT_EQ(ReadBytes(path),
-              "##########\r\n"
-              "#@       #\r\n"
-              "#####    #\r\n"
-              "#.       #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "#        #\r\n"
-              "##########\r\n");
+    EXPECT_EQ(ReadBytes(path), formatexample::kXsb);
 }
 
 TEST_F(MapFileTest, XsbCellsShowWallsDigitsAndSharedPoints) {

@@ -3,14 +3,12 @@
 #include <QSpinBox>
 
 #include "BadMapFiles.h"
+#include "FormatExample.h"
 #include "FormFixture.h"
 #include "SaveFaultForTests.h"
 
 namespace {
-const QByteArray kSmallMap =
-    "[MapData]\r\nMapWidth=8\r\nMapHeight=8\r\nSokoPosX=0\r\nBoxPosX=-1\r\nTargetPosX=2\r\n"
-    "SokoPosY=0\r\nBoxPosY=-1\r\nTargetPosY=0\r\n"
-    "Map=1111111100001111111111111111111111111111111111111111111111111111\r\n";
+const QByteArray kSmallMap = QByteArray::fromStdString(formatexample::kMapFile);
 }
 
 // An 8 x 8 window: a wall across the first four cells of row 1, the start at (0, 0), the end at (2, 0).
