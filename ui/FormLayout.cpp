@@ -276,7 +276,13 @@ void TForm1::CreateWorkArea() {
         {"Searched Nodes", 90}, {"", 50}, {"Move steps", 65}, {"", 50},
         {"Push steps", 65},     {"", 50}, {"Search time", 70}, {"", 50},
     };
-    for (int i = 0; i < 8; ++i) StatusBar1->addPanel(panels[i].width, i % 2 == 1, panels[i].text);
+    // The search time, last, is wide enough for its usual text and takes the bar's spare width.
+    const int timeWidth = StatusBar1->fontMetrics().horizontalAdvance(QStringLiteral("12.34568 ms")) + 10;
+    for (int i = 0; i < 7; ++i) StatusBar1->addPanel(panels[i].width, i % 2 == 1, panels[i].text);
+    StatusBar1->addPanel(std::max(panels[7].width, timeWidth), true, panels[7].text, true);
+    // The window widens when the bar needs more than the designed work area.
+    const int barWidth = StatusBar1->panelsWidth();
+    resize(std::max(width(), kLeftColumnWidth + barWidth + 8), height());
 
     area->addWidget(Splitter2, 1);
     area->addWidget(StatusBar1);

@@ -98,7 +98,12 @@ TEST_F(WindowTest, StatusBarHasEightPanelsAndStartsWithItsCaptions) {
         QLabel* panel = form->StatusBar1->panel(i);
         EXPECT_GE(panel->width(), widths[i]);
         EXPECT_LE(panel->fontMetrics().horizontalAdvance(texts[i]), panel->contentsRect().width()) << texts[i];
+        // Panels sit side by side inside the bar, none cut off at its end.
+        EXPECT_LE(panel->geometry().right(), form->StatusBar1->contentsRect().right()) << i;
     }
+    // The search time shows a usual figure whole.
+    QLabel* time = form->StatusBar1->panel(7);
+    EXPECT_LE(time->fontMetrics().horizontalAdvance("12.34568 ms"), time->contentsRect().width());
     EXPECT_TRUE(form->Memo1->toPlainText().isEmpty());
 }
 
